@@ -1,0 +1,32 @@
+#include <iostream>
+
+#include "cli/command.h"
+
+namespace scx::cli {
+
+// Each verb's file defines its factory; the table below is the only list of verbs.
+std::unique_ptr<Command> MakeDecodeCommand();
+std::unique_ptr<Command> MakeEncodeCommand();
+
+const std::vector<std::unique_ptr<Command>>& AllCommands() {
+    static const std::vector<std::unique_ptr<Command>> commands = [] {
+        std::vector<std::unique_ptr<Command>> list;
+        list.push_back(MakeDecodeCommand());
+        list.push_back(MakeEncodeCommand());
+        return list;
+    }();
+    return commands;
+}
+
+int UsageError(const Command& command, std::string_view message) {
+    std::cerr << "scx " << command.Name() << ": " << message << "\n"
+              << "usage: scx " << command.Name() << " " << command.Usage() << "\n";
+    return kExitUsage;
+}
+
+int Failure(const Command& command, std::string_view message) {
+    std::cerr << "scx " << command.Name() << ": " << message << "\n";
+    return kExitFailure;
+}
+
+}  // namespace scx::cli

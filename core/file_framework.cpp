@@ -1,0 +1,166 @@
+#include "core/file_framework.h"
+
+#include <algorithm>
+
+#include "core/codec.h"
+#include "core/folders.h"
+#include "core/trace.h"
+
+namespace scx {
+namespace {
+
+void RemoveCr(std::string& line) {
+    if (line.find('\r') != std::string::npos) line.erase(std::remove(line.begin(), line.end(), '\r'), line.end());
+}
+
+}  // namespace
+
+CTable* CFileFramework::GetTable(std::string_view name) {
+    for (auto& table : tables_)
+        if (table->Name() == name) return table.get();
+    return nullptr;
+}
+
+const CTable* CFileFramework::GetTable(std::string_view name) const {
+    return const_cast<CFileFramework*>(this)->GetTable(name);
+}
+
+CTable* CFileFramework::ResetTable(std::string_view, bool) { return nullptr; }
+
+CTable* CFileFramework::ReplaceSection(std::string_view name, std::unique_ptr<CTable> table) {
+    for (auto& slot : tables_) {
+        if (slot->Name() == name) {
+            slot = std::move(table);
+            return slot.get();
+        }
+    }
+    return nullptr;
+}
+
+std::string CFileFramework::GetDefaultFolder() const {
+    switch (params_.folder) {
+        case DefaultFolder::CheckOutIpt: return GetCheckOutFolder("IPT");
+        case DefaultFolder::CheckOutTls: return GetCheckOutFolder("TLS");
+        case DefaultFolder::CheckOutRst: return GetCheckOutFolder("RST");
+        case DefaultFolder::Program: break;
+    }
+    return GetProgramFolder();
+}
+
+std::string CFileFramework::ResolvePath(std::string_view name, bool fullPath, bool makeFolder) const {
+    if (fullPath) return std::string(name);
+    std::string folder = GetDefaultFolder();
+    if (makeFolder && !EnsureFolder(folder)) return {};
+    return folder + std::string(name);
+}
+
+int CFileFramework::Load(std::string_view name, bool fullPath) {
+    std::string path = ResolvePath(name, fullPath, false);
+    std::string error;
+    if (!file_.Open(path, params_.loadAccess, params_.loadShare, &error)) {
+        Trace("load %s: %s", path.c_str(), error.c_str());
+        return 0;
+    }
+    std::vector<std::string> lines;
+    if (!ReadScrambledLines(file_, lines) || !FindMarkers(lines)) {
+        Trace("load %s: empty file or sections missing", path.c_str());
+        file_.Close();
+        return 0;
+    }
+    AddRows(lines);
+    path_ = path;
+    if (!params_.keepOpen) file_.Close();
+    OnLoaded();
+    return 1;
+}
+
+bool CFileFramework::FindMarkers(const std::vector<std::string>& lines) {
+    std::vector<std::string> starts, ends;
+    for (auto& table : tables_) {
+        table->startLine = table->endLine = -1;
+        starts.push_back(StartMarker(table->Name()));
+        ends.push_back(EndMarker(table->Name()));
+    }
+    for (size_t k = 0; k < lines.size(); ++k) {
+        std::string_view line = lines[k];
+        // Markers start with "#" (after any CR): most row lines are passed over at once.
+        size_t first = line.find_first_not_of('\r');
+        if (first == std::string_view::npos || line[first] != '#') continue;
+        std::string clean(line);
+        RemoveCr(clean);
+        auto match = [&](const std::vector<std::string>& markers) {
+            auto it = std::find(markers.begin(), markers.end(), clean);
+            return it == markers.end() ? -1 : static_cast<int>(it - markers.begin());
+        };
+        if (int t = match(starts); t >= 0)
+            tables_[t]->startLine = static_cast<int>(k);
+        else if (int e = match(ends); e >= 0)
+            tables_[e]->endLine = static_cast<int>(k);
+    }
+    return std::all_of(tables_.begin(), tables_.end(), [](const auto& t) {
+        return t->startLine >= 0 && t->startLine < t->endLine;
+    });
+}
+
+void CFileFramework::AddRows(const std::vector<std::string>& lines) {
+    for (auto& table : tables_) {
+        for (int k = table->startLine + 1; k < table->endLine; ++k) {
+            std::string withoutCr;
+            std::string_view clean = lines[k];
+            if (clean.find('\r') != std::string_view::npos) {
+                withoutCr = lines[k];
+                RemoveCr(withoutCr);
+                clean = withoutCr;
+            }
+            int row = table->AddRowText(clean, "\t");
+            if (row < 0) {
+                Trace("%s: line %d skipped (wrong number of fields)", table->Name().c_str(), k);
+                if (skipObserver_) skipObserver_(*table, k, std::string(clean));
+                continue;
+            }
+            OnRowLoaded(*table, row);
+        }
+    }
+}
+
+std::string CFileFramework::BuildFileBytes() const {
+    std::string buffer;
+    for (const auto& table : tables_) {
+        std::string text = StartMarker(table->Name()) + "\r\n";
+        for (int i = 0; i < table->GetRowCount(); ++i) text += table->GetRowText(i) + "\r\n";
+        text += EndMarker(table->Name()) + "\r\n";
+        AppendCodePageBytes(buffer, text);
+    }
+    ScrambleBytes(buffer);
+    return buffer;
+}
+
+int CFileFramework::Save() {
+    if (!params_.writable || !file_.IsOpen() || !CanSave()) return 0;
+    std::string bytes = BuildFileBytes();
+    if (bytes.empty()) return 0;
+    std::string error;
+    if (!file_.Replace(bytes, &error)) {
+        Trace("save %s: %s", file_.Path().c_str(), error.c_str());
+        return 0;
+    }
+    return 1;
+}
+
+int CFileFramework::SaveAs(std::string_view name, bool fullPath) {
+    if (!params_.writable) return 0;
+    std::string path = ResolvePath(name, fullPath, true);
+    if (path.empty()) return 0;
+    std::string bytes = BuildFileBytes();
+    if (bytes.empty()) return 0;
+    std::string error;
+    if (!platform::WriteFileAtomically(path, bytes, &error)) {
+        Trace("save as %s: %s", path.c_str(), error.c_str());
+        OnSaveAsFailed(error);
+        return 0;
+    }
+    if (params_.saveAsSetsPath) path_ = path;
+    return 1;
+}
+
+}  // namespace scx

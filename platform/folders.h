@@ -1,0 +1,23 @@
+#pragma once
+// Folders: existence, creation, and the data folder where the system keeps its files.
+
+#include <string>
+
+namespace scx::platform {
+
+bool FolderExists(const std::string& path);
+// Creates one folder level; true when it was created.
+bool MakeFolder(const std::string& path);
+bool FileExists(const std::string& path);
+
+// Folder of the running executable, with a trailing "/".
+std::string ExecutableFolder();
+
+// The data folder ("program folder") with a trailing "/": $SCX_HOME when set, else the
+// executable's folder when it is writable, else $XDG_DATA_HOME/scrutinex/ (made on first use).
+std::string DataFolder();
+
+// Points the data folder at `dir` for this process and the programs it starts (scx --home).
+void SetDataFolder(const std::string& dir);
+
+}  // namespace scx::platform

@@ -1,0 +1,73 @@
+#include "platform/folders.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace scx::platform {
+namespace {
+
+std::string WithSlash(std::string dir) {
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir;
+}
+
+std::string XdgDataFolder() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    std::string base;
+    if (xdg && *xdg) {
+        base = xdg;
+    } else {
+        const char* home = std::getenv("HOME");
+        base = std::string(home && *home ? home : "/tmp") + "/.local/share";
+    }
+    return WithSlash(base) + "scrutinex/";
+}
+
+void MakeFolders(const std::string& path) {
+    for (size_t i = 1; i <= path.size(); ++i) {
+        if (i == path.size() || path[i] == '/') {
+            std::string prefix = path.substr(0, i);
+            if (!FolderExists(prefix)) MakeFolder(prefix);
+        }
+    }
+}
+
+}  // namespace
+
+bool FolderExists(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool MakeFolder(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
+
+std::string ExecutableFolder() {
+    char buf[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return "./";
+    std::string exe(buf, static_cast<size_t>(n));
+    return exe.substr(0, exe.rfind('/') + 1);
+}
+
+std::string DataFolder() {
+    const char* home = std::getenv("SCX_HOME");
+    if (home && *home) return WithSlash(home);
+    std::string exeFolder = ExecutableFolder();
+    if (access(exeFolder.c_str(), W_OK) == 0) return exeFolder;
+    std::string xdg = XdgDataFolder();
+    MakeFolders(xdg);
+    return xdg;
+}
+
+void SetDataFolder(const std::string& dir) { setenv("SCX_HOME", dir.c_str(), 1); }
+
+}  // namespace scx::platform
