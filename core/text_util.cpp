@@ -133,12 +133,15 @@ std::string GroupThousands(std::string_view digits) {
         sign = digits.substr(0, 1);
         digits.remove_prefix(1);
     }
-    std::string result;
-    while (digits.size() > 3) {
-        result = "," + std::string(digits.substr(digits.size() - 3)) + result;
-        digits.remove_suffix(3);
+    // The leading group holds what is left over after the groups of three from the right.
+    size_t lead = digits.size() > 3 ? (digits.size() - 1) % 3 + 1 : digits.size();
+    std::string result(sign);
+    result.append(digits.substr(0, lead));
+    for (size_t pos = lead; pos < digits.size(); pos += 3) {
+        result += ',';
+        result.append(digits.substr(pos, 3));
     }
-    return std::string(sign) + std::string(digits) + result;
+    return result;
 }
 
 std::string GroupThousands(double value) {
