@@ -40,3 +40,50 @@ char32_t FoldCase(char32_t c) {
 }
 
 }  // namespace scx
+
+namespace scx {
+
+std::string Utf8FromUtf16Le(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    auto unitAt = [&bytes](size_t i) {
+        return static_cast<char32_t>(static_cast<unsigned char>(bytes[i]) |
+                                     (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    };
+    size_t i = 0;
+    while (i + 1 < bytes.size()) {
+        char32_t unit = unitAt(i);
+        i += 2;
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < bytes.size()) {
+            char32_t low = unitAt(i);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        AppendUtf8(out, unit >= 0xD800 && unit <= 0xDFFF ? kReplacementChar : unit);
+    }
+    return out;
+}
+
+std::string Utf16LeFromUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    auto put = [&out](char32_t unit) {
+        out += static_cast<char>(unit & 0xFF);
+        out += static_cast<char>((unit >> 8) & 0xFF);
+    };
+    ForEachCodePoint(text, [&put](char32_t cp, std::string_view) {
+        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = kReplacementChar;
+        if (cp >= 0x10000) {
+            put(0xD800 + ((cp - 0x10000) >> 10));
+            put(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            put(cp);
+        }
+    });
+    return out;
+}
+
+}  // namespace scx

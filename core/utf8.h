@@ -41,3 +41,13 @@ void AppendUtf8(std::string& out, char32_t cp);
 char32_t FoldCase(char32_t cp);
 
 }  // namespace scx
+
+namespace scx {
+
+// UTF-16 little-endian bytes (as Windows files store text) to UTF-8; a lone surrogate becomes
+// U+FFFD and an odd last byte is dropped.
+std::string Utf8FromUtf16Le(std::string_view bytes);
+// UTF-8 to UTF-16 little-endian bytes, without terminator; malformed bytes become U+FFFD.
+std::string Utf16LeFromUtf8(std::string_view text);
+
+}  // namespace scx
