@@ -11,11 +11,17 @@
 
 namespace {
 
-std::string TempPath() {
-    // A memory-backed folder keeps the fuzzer fast: it writes one file per input.
-    static std::string path = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
-                              "/scx-fuzz-pe-" + std::to_string(getpid());
-    return path;
+// A memory-backed folder keeps the fuzzer fast: it writes one file per input. The file goes when
+// the fuzzer ends.
+struct TempFile {
+    std::string path = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
+                       "/scx-fuzz-pe-" + std::to_string(getpid());
+    ~TempFile() { unlink(path.c_str()); }
+};
+
+const std::string& TempPath() {
+    static TempFile file;
+    return file.path;
 }
 
 const char* const kKeys[] = {"CompanyName", "ProductName", "ProductVersion", "OriginalFilename"};
