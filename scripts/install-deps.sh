@@ -12,6 +12,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev python3
   # Korean glyphs for windows, screenshots and printing
   fonts-nanum
+  # version reader: exiftool as the reference reader, wine64's Windows libraries as real program
+  # files, strace for the benchmark's count of bytes read
+  libimage-exiftool-perl wine64 strace
 )
 
 missing=()
