@@ -16,6 +16,9 @@ constexpr std::size_t kSectionHeader = 40;
 constexpr std::size_t kMaxSections = 1024;
 constexpr std::size_t kMaxDirectoryEntries = 4096;
 constexpr int kResourceLevels = 3;  // type, name, language
+// Reads go at least this far, so headers and section table, or the resource directories, usually
+// come with one system call each.
+constexpr std::size_t kReadAhead = 4096;
 
 std::uint32_t U16(const std::string& b, std::size_t at) {
     return static_cast<unsigned char>(b[at]) | (static_cast<unsigned char>(b[at + 1]) << 8);
@@ -51,27 +54,43 @@ private:
         std::uint32_t target = 0;  // offset in the resource data, high bit: a directory
     };
 
+    std::optional<std::string> Read(std::uint64_t offset, std::size_t count);
     std::optional<FileSpan> Locate(std::uint32_t rva) const;
     std::optional<std::vector<Entry>> ReadDirectory(std::uint32_t offset);
     std::optional<std::string> ReadResourceBytes(std::uint32_t offset, std::size_t count);
 
     platform::ReadAtFile& file_;
+    std::string window_;  // the bytes last read from the file, from windowOffset_ on
+    std::uint64_t windowOffset_ = 0;
     std::vector<Section> sections_;
     std::uint32_t resourceRva_ = 0;
     std::vector<std::uint32_t> visited_;  // directories seen, to stop on loops
 };
 
+// Exactly `count` bytes from `offset`, from the last window read when it holds them.
+std::optional<std::string> PeImage::Read(std::uint64_t offset, std::size_t count) {
+    bool inWindow = offset >= windowOffset_ && offset - windowOffset_ <= window_.size() &&
+                    count <= window_.size() - (offset - windowOffset_);
+    if (!inWindow) {
+        auto bytes = file_.ReadAt(offset, std::max(count, kReadAhead));
+        if (!bytes || bytes->size() < count) return std::nullopt;
+        window_ = std::move(*bytes);
+        windowOffset_ = offset;
+    }
+    return window_.substr(offset - windowOffset_, count);
+}
+
 bool PeImage::ReadHeaders() {
-    auto dos = file_.ReadExactly(0, 64);
+    auto dos = Read(0, 64);
     if (!dos || dos->compare(0, 2, "MZ") != 0) return false;
     std::uint64_t ntOffset = U32(*dos, 0x3C);
-    auto nt = file_.ReadExactly(ntOffset, 24);
+    auto nt = Read(ntOffset, 24);
     if (!nt || nt->compare(0, 4, std::string("PE\0\0", 4)) != 0) return false;
     std::size_t sectionCount = U16(*nt, 6);
     std::size_t optionalSize = U16(*nt, 20);
     if (sectionCount > kMaxSections) return false;
 
-    auto optional = file_.ReadExactly(ntOffset + 24, std::min<std::size_t>(optionalSize, 240));
+    auto optional = Read(ntOffset + 24, std::min<std::size_t>(optionalSize, 240));
     if (!optional || optional->size() < 2) return false;
     std::uint32_t magic = U16(*optional, 0);
     std::size_t countAt = magic == 0x10b ? 92 : magic == 0x20b ? 108 : 0;
@@ -81,7 +100,7 @@ bool PeImage::ReadHeaders() {
     resourceRva_ = U32(*optional, resourceAt);
     if (resourceRva_ == 0 || U32(*optional, resourceAt + 4) == 0) return false;
 
-    auto table = file_.ReadExactly(ntOffset + 24 + optionalSize, sectionCount * kSectionHeader);
+    auto table = Read(ntOffset + 24 + optionalSize, sectionCount * kSectionHeader);
     if (!table) return false;
     for (std::size_t i = 0; i < sectionCount; ++i) {
         std::size_t at = i * kSectionHeader;
@@ -109,7 +128,7 @@ std::optional<std::string> PeImage::ReadResourceBytes(std::uint32_t offset, std:
     if (offset > UINT32_MAX - resourceRva_) return std::nullopt;
     auto span = Locate(resourceRva_ + offset);
     if (!span || span->available < count) return std::nullopt;
-    return file_.ReadExactly(span->offset, count);
+    return Read(span->offset, count);
 }
 
 std::optional<std::vector<PeImage::Entry>> PeImage::ReadDirectory(std::uint32_t offset) {
@@ -158,7 +177,7 @@ std::optional<std::string> PeImage::ReadVersionResource() {
     if (!span || size == 0) return std::nullopt;
     // A resource cut short by the end of its section or file is read as far as it goes.
     std::size_t count = std::min<std::uint64_t>({size, span->available, kMaxVersionBlock});
-    return file_.ReadExactly(span->offset, count);
+    return Read(span->offset, count);
 }
 
 }  // namespace

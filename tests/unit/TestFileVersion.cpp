@@ -110,7 +110,8 @@ TEST(FileVersion, ReadsOnlyHeadersAndTheResource) {
     std::uint64_t bytesRead = 0;
     auto block = ReadPeVersionResource(f.path, &bytesRead);
     ASSERT_TRUE(block);
-    EXPECT_LT(bytesRead, 2048u + block->size());
+    // Headers and resource directories come in a few 4 KiB reads; the 8 MiB of code stay unread.
+    EXPECT_LT(bytesRead, 16384u + block->size());
 }
 
 TEST(VersionBlock, FixedPartAndPaths) {
