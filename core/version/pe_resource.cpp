@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/version/little_endian.h"
+
 namespace scx {
 namespace {
 
@@ -19,12 +21,6 @@ constexpr int kResourceLevels = 3;  // type, name, language
 // Reads go at least this far, so headers and section table, or the resource directories, usually
 // come with one system call each.
 constexpr std::size_t kReadAhead = 4096;
-
-std::uint32_t U16(const std::string& b, std::size_t at) {
-    return static_cast<unsigned char>(b[at]) | (static_cast<unsigned char>(b[at + 1]) << 8);
-}
-
-std::uint32_t U32(const std::string& b, std::size_t at) { return U16(b, at) | (U16(b, at + 2) << 16); }
 
 struct Section {
     std::uint32_t address = 0;      // relative virtual address
@@ -83,29 +79,29 @@ std::optional<std::string> PeImage::Read(std::uint64_t offset, std::size_t count
 bool PeImage::ReadHeaders() {
     auto dos = Read(0, 64);
     if (!dos || dos->compare(0, 2, "MZ") != 0) return false;
-    std::uint64_t ntOffset = U32(*dos, 0x3C);
+    std::uint64_t ntOffset = Le32(*dos, 0x3C);
     auto nt = Read(ntOffset, 24);
     if (!nt || nt->compare(0, 4, std::string("PE\0\0", 4)) != 0) return false;
-    std::size_t sectionCount = U16(*nt, 6);
-    std::size_t optionalSize = U16(*nt, 20);
+    std::size_t sectionCount = Le16(*nt, 6);
+    std::size_t optionalSize = Le16(*nt, 20);
     if (sectionCount > kMaxSections) return false;
 
     auto optional = Read(ntOffset + 24, std::min<std::size_t>(optionalSize, 240));
     if (!optional || optional->size() < 2) return false;
-    std::uint32_t magic = U16(*optional, 0);
+    std::uint32_t magic = Le16(*optional, 0);
     std::size_t countAt = magic == 0x10b ? 92 : magic == 0x20b ? 108 : 0;
     if (countAt == 0) return false;
     std::size_t resourceAt = countAt + 4 + 2 * 8;  // the third data directory
-    if (optional->size() < resourceAt + 8 || U32(*optional, countAt) < 3) return false;
-    resourceRva_ = U32(*optional, resourceAt);
-    if (resourceRva_ == 0 || U32(*optional, resourceAt + 4) == 0) return false;
+    if (optional->size() < resourceAt + 8 || Le32(*optional, countAt) < 3) return false;
+    resourceRva_ = Le32(*optional, resourceAt);
+    if (resourceRva_ == 0 || Le32(*optional, resourceAt + 4) == 0) return false;
 
     auto table = Read(ntOffset + 24 + optionalSize, sectionCount * kSectionHeader);
     if (!table) return false;
     for (std::size_t i = 0; i < sectionCount; ++i) {
         std::size_t at = i * kSectionHeader;
-        sections_.push_back({U32(*table, at + 12), U32(*table, at + 8), U32(*table, at + 20),
-                             U32(*table, at + 16)});
+        sections_.push_back({Le32(*table, at + 12), Le32(*table, at + 8), Le32(*table, at + 20),
+                             Le32(*table, at + 16)});
     }
     return true;
 }
@@ -136,13 +132,13 @@ std::optional<std::vector<PeImage::Entry>> PeImage::ReadDirectory(std::uint32_t 
     visited_.push_back(offset);
     auto header = ReadResourceBytes(offset, 16);
     if (!header) return std::nullopt;
-    std::size_t count = std::min<std::size_t>(U16(*header, 12) + U16(*header, 14), kMaxDirectoryEntries);
+    std::size_t count = std::min<std::size_t>(Le16(*header, 12) + Le16(*header, 14), kMaxDirectoryEntries);
     auto raw = ReadResourceBytes(offset + 16, count * 8);
     if (!raw) return std::nullopt;
     std::vector<Entry> entries;
     for (std::size_t i = 0; i < count; ++i) {
-        std::uint32_t name = U32(*raw, i * 8);
-        entries.push_back({name & ~kHighBit, (name & kHighBit) != 0, U32(*raw, i * 8 + 4)});
+        std::uint32_t name = Le32(*raw, i * 8);
+        entries.push_back({name & ~kHighBit, (name & kHighBit) != 0, Le32(*raw, i * 8 + 4)});
     }
     return entries;
 }
@@ -172,8 +168,8 @@ std::optional<std::string> PeImage::ReadVersionResource() {
     }
     auto data = ReadResourceBytes(entry->target, 16);
     if (!data) return std::nullopt;
-    std::uint32_t size = U32(*data, 4);
-    auto span = Locate(U32(*data, 0));
+    std::uint32_t size = Le32(*data, 4);
+    auto span = Locate(Le32(*data, 0));
     if (!span || size == 0) return std::nullopt;
     // A resource cut short by the end of its section or file is read as far as it goes.
     std::size_t count = std::min<std::uint64_t>({size, span->available, kMaxVersionBlock});

@@ -4,18 +4,13 @@
 
 #include "core/text_util.h"
 #include "core/utf8.h"
+#include "core/version/little_endian.h"
 
 namespace scx {
 namespace {
 
 constexpr std::uint32_t kFixedInfoSignature = 0xFEEF04BD;
 constexpr std::size_t kNodeHeader = 6;  // length, value length, type
-
-std::uint32_t U16(std::string_view b, std::size_t at) {
-    return static_cast<unsigned char>(b[at]) | (static_cast<unsigned char>(b[at + 1]) << 8);
-}
-
-std::uint32_t U32(std::string_view b, std::size_t at) { return U16(b, at) | (U16(b, at + 2) << 16); }
 
 // Offsets are aligned relative to the block's start, which the format places on a 4-byte boundary.
 std::size_t Align4(std::size_t offset) { return (offset + 3) & ~std::size_t{3}; }
@@ -31,18 +26,18 @@ struct Node {
 // The node at `start`, bounded by `limit`; none when its header or name do not fit.
 std::optional<Node> ParseNode(std::string_view block, std::size_t start, std::size_t limit) {
     if (limit > block.size() || start > limit || limit - start < kNodeHeader) return std::nullopt;
-    std::size_t length = U16(block, start);
+    std::size_t length = Le16(block, start);
     if (length < kNodeHeader) return std::nullopt;
     Node node;
     // A node claiming more than its parent holds is read as far as the parent goes.
     node.end = length > limit - start ? limit : start + length;
-    std::size_t valueLength = U16(block, start + 2);
-    node.isText = U16(block, start + 4) == 1;
+    std::size_t valueLength = Le16(block, start + 2);
+    node.isText = Le16(block, start + 4) == 1;
 
     std::size_t nameEnd = start + kNodeHeader;
     while (true) {
         if (node.end - nameEnd < 2) return std::nullopt;  // no terminating NUL inside the node
-        if (U16(block, nameEnd) == 0) break;
+        if (Le16(block, nameEnd) == 0) break;
         nameEnd += 2;
     }
     node.name = Utf8FromUtf16Le(block.substr(start + kNodeHeader, nameEnd - start - kNodeHeader));
@@ -87,7 +82,7 @@ std::optional<std::string> QueryVersionText(std::string_view block, std::string_
     if (!value) return std::nullopt;
     std::string_view bytes = value->bytes;
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        if (U16(bytes, i) == 0) {
+        if (Le16(bytes, i) == 0) {
             bytes = bytes.substr(0, i);
             break;
         }
@@ -98,15 +93,15 @@ std::optional<std::string> QueryVersionText(std::string_view block, std::string_
 std::optional<std::uint32_t> QueryTranslation(std::string_view block) {
     auto value = QueryVersionValue(block, "\\VarFileInfo\\Translation");
     if (!value || value->bytes.size() < 4) return std::nullopt;
-    return (U16(value->bytes, 0) << 16) | U16(value->bytes, 2);
+    return (Le16(value->bytes, 0) << 16) | Le16(value->bytes, 2);
 }
 
 std::optional<VersionFixedInfo> QueryFixedInfo(std::string_view block) {
     auto value = QueryVersionValue(block, "\\");
-    if (!value || value->bytes.size() < 52 || U32(value->bytes, 0) != kFixedInfoSignature)
+    if (!value || value->bytes.size() < 52 || Le32(value->bytes, 0) != kFixedInfoSignature)
         return std::nullopt;
     auto packed = [&value](std::size_t at) {
-        return (std::uint64_t{U32(value->bytes, at)} << 32) | U32(value->bytes, at + 4);
+        return (std::uint64_t{Le32(value->bytes, at)} << 32) | Le32(value->bytes, at + 4);
     };
     return VersionFixedInfo{packed(8), packed(16)};
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/utf8.h"
+#include "core/version/little_endian.h"
 #include "platform/file.h"
 
 namespace scx::test {
@@ -13,25 +14,17 @@ constexpr std::uint32_t kFileAlignment = 0x200;
 constexpr std::uint32_t kHeadersSize = 0x400;
 constexpr std::uint32_t kPeOffset = 0x80;
 
-void Put16(std::string& b, std::size_t at, std::uint32_t v) {
-    b[at] = static_cast<char>(v & 0xFF);
-    b[at + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& b, std::size_t at, std::uint32_t v) {
-    Put16(b, at, v & 0xFFFF);
-    Put16(b, at + 2, v >> 16);
-}
 void Put64(std::string& b, std::size_t at, std::uint64_t v) {
-    Put32(b, at, static_cast<std::uint32_t>(v));
-    Put32(b, at + 4, static_cast<std::uint32_t>(v >> 32));
+    PutLe32(b, at, static_cast<std::uint32_t>(v));
+    PutLe32(b, at + 4, static_cast<std::uint32_t>(v >> 32));
 }
 void Append16(std::string& b, std::uint32_t v) {
     b.append(2, '\0');
-    Put16(b, b.size() - 2, v);
+    PutLe16(b, b.size() - 2, v);
 }
 void Append32(std::string& b, std::uint32_t v) {
     b.append(4, '\0');
-    Put32(b, b.size() - 4, v);
+    PutLe32(b, b.size() - 4, v);
 }
 void Pad(std::string& b, std::size_t alignment) {
     while (b.size() % alignment) b += '\0';
@@ -52,9 +45,9 @@ std::string Node(const std::string& name, bool isText, std::uint32_t valueLength
         Pad(b, 4);
         b += child;
     }
-    Put16(b, 0, static_cast<std::uint32_t>(b.size()));
-    Put16(b, 2, valueLength);
-    Put16(b, 4, isText ? 1 : 0);
+    PutLe16(b, 0, static_cast<std::uint32_t>(b.size()));
+    PutLe16(b, 2, valueLength);
+    PutLe16(b, 4, isText ? 1 : 0);
     return b;
 }
 
@@ -144,42 +137,42 @@ std::string BuildPeImage(const VersionStrings& strings, const PeOptions& o, PeLa
     std::string b(kHeadersSize, '\0');
     b[0] = 'M';
     b[1] = 'Z';
-    Put16(b, 0x02, 0x90);
-    Put16(b, 0x04, 3);
-    Put16(b, 0x08, 4);
-    Put16(b, 0x0C, 0xFFFF);
-    Put16(b, 0x10, 0xB8);
-    Put16(b, 0x18, 0x40);
-    Put32(b, 0x3C, kPeOffset);
+    PutLe16(b, 0x02, 0x90);
+    PutLe16(b, 0x04, 3);
+    PutLe16(b, 0x08, 4);
+    PutLe16(b, 0x0C, 0xFFFF);
+    PutLe16(b, 0x10, 0xB8);
+    PutLe16(b, 0x18, 0x40);
+    PutLe32(b, 0x3C, kPeOffset);
 
     std::size_t pe = kPeOffset;
     b.replace(pe, 4, std::string("PE\0\0", 4));
-    Put16(b, pe + 4, plus ? 0x8664 : 0x14C);
-    Put16(b, pe + 6, sectionCount);
-    Put16(b, pe + 20, optionalSize);
-    Put16(b, pe + 22, plus ? 0x0022 : 0x0102);  // executable; large-address aware or 32-bit
+    PutLe16(b, pe + 4, plus ? 0x8664 : 0x14C);
+    PutLe16(b, pe + 6, sectionCount);
+    PutLe16(b, pe + 20, optionalSize);
+    PutLe16(b, pe + 22, plus ? 0x0022 : 0x0102);  // executable; large-address aware or 32-bit
 
     std::size_t opt = pe + 24;
-    Put16(b, opt, plus ? 0x20B : 0x10B);
+    PutLe16(b, opt, plus ? 0x20B : 0x10B);
     b[opt + 2] = 2;  // linker version
-    Put32(b, opt + 4, codeRaw);
-    Put32(b, opt + 8, rsrcRaw);
-    Put32(b, opt + 16, codeRva);  // entry point
-    Put32(b, opt + 20, codeRva);
+    PutLe32(b, opt + 4, codeRaw);
+    PutLe32(b, opt + 8, rsrcRaw);
+    PutLe32(b, opt + 16, codeRva);  // entry point
+    PutLe32(b, opt + 20, codeRva);
     if (plus) {
         Put64(b, opt + 24, 0x140000000ULL);
     } else {
-        Put32(b, opt + 24, rsrcRva);  // base of data
-        Put32(b, opt + 28, 0x400000);
+        PutLe32(b, opt + 24, rsrcRva);  // base of data
+        PutLe32(b, opt + 28, 0x400000);
     }
-    Put32(b, opt + 32, kSectionAlignment);
-    Put32(b, opt + 36, kFileAlignment);
-    Put16(b, opt + 40, 6);  // operating system 6.0
-    Put16(b, opt + 48, 6);  // subsystem 6.0
-    Put32(b, opt + 56, imageSize);
-    Put32(b, opt + 60, kHeadersSize);
-    Put16(b, opt + 68, 3);  // console subsystem
-    Put16(b, opt + 70, 0x8100);  // NX compatible, terminal-server aware
+    PutLe32(b, opt + 32, kSectionAlignment);
+    PutLe32(b, opt + 36, kFileAlignment);
+    PutLe16(b, opt + 40, 6);  // operating system 6.0
+    PutLe16(b, opt + 48, 6);  // subsystem 6.0
+    PutLe32(b, opt + 56, imageSize);
+    PutLe32(b, opt + 60, kHeadersSize);
+    PutLe16(b, opt + 68, 3);  // console subsystem
+    PutLe16(b, opt + 70, 0x8100);  // NX compatible, terminal-server aware
     std::size_t sizes = opt + 72;
     if (plus) {
         Put64(b, sizes, 0x100000);
@@ -187,27 +180,27 @@ std::string BuildPeImage(const VersionStrings& strings, const PeOptions& o, PeLa
         Put64(b, sizes + 16, 0x100000);
         Put64(b, sizes + 24, 0x1000);
     } else {
-        Put32(b, sizes, 0x100000);
-        Put32(b, sizes + 4, 0x1000);
-        Put32(b, sizes + 8, 0x100000);
-        Put32(b, sizes + 12, 0x1000);
+        PutLe32(b, sizes, 0x100000);
+        PutLe32(b, sizes + 4, 0x1000);
+        PutLe32(b, sizes + 8, 0x100000);
+        PutLe32(b, sizes + 12, 0x1000);
     }
     std::size_t count = opt + (plus ? 108 : 92);
-    Put32(b, count, 16);
+    PutLe32(b, count, 16);
     if (o.versionResource) {
-        Put32(b, count + 4 + 16, rsrcRva);
-        Put32(b, count + 4 + 20, static_cast<std::uint32_t>(rsrc.size()));
+        PutLe32(b, count + 4 + 16, rsrcRva);
+        PutLe32(b, count + 4 + 20, static_cast<std::uint32_t>(rsrc.size()));
     }
 
     std::size_t table = opt + optionalSize;
     auto section = [&b](std::size_t at, const char* name, std::uint32_t virtualSize, std::uint32_t rva,
                         std::uint32_t rawSize, std::uint32_t rawOffset, std::uint32_t flags) {
         b.replace(at, 8, std::string(name, 8));
-        Put32(b, at + 8, virtualSize);
-        Put32(b, at + 12, rva);
-        Put32(b, at + 16, rawSize);
-        Put32(b, at + 20, rawOffset);
-        Put32(b, at + 36, flags);
+        PutLe32(b, at + 8, virtualSize);
+        PutLe32(b, at + 12, rva);
+        PutLe32(b, at + 16, rawSize);
+        PutLe32(b, at + 20, rawOffset);
+        PutLe32(b, at + 36, flags);
     };
     section(table, ".text\0\0\0", static_cast<std::uint32_t>(code.size()), codeRva, codeRaw, kHeadersSize,
             0x60000020);  // code, execute, read

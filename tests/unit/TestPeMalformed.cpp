@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "core/utf8.h"
+#include "core/version/little_endian.h"
 #include "core/version/file_version.h"
 #include "tests/support/pe_writer.h"
 #include "tests/support/temp_home.h"
@@ -14,14 +15,6 @@ using namespace scx;
 
 namespace {
 
-void Put16(std::string& b, std::size_t at, std::uint32_t v) {
-    b[at] = static_cast<char>(v & 0xFF);
-    b[at + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& b, std::size_t at, std::uint32_t v) {
-    Put16(b, at, v & 0xFFFF);
-    Put16(b, at + 2, v >> 16);
-}
 // The version-block node named `name`: its header lies just before its UTF-16 name.
 std::size_t NodeAt(const std::string& image, const std::string& name) {
     std::size_t at = image.find(Utf16LeFromUtf8(name) + std::string(2, '\0'));
@@ -31,7 +24,7 @@ std::size_t NodeAt(const std::string& image, const std::string& name) {
 
 // Changes a node's length by `delta` bytes.
 void Grow(std::string& b, std::size_t node, int delta) {
-    Put16(b, node, static_cast<unsigned char>(b[node]) + (static_cast<unsigned char>(b[node + 1]) << 8) + delta);
+    PutLe16(b, node, Le16(b, node) + delta);
 }
 
 using Damage = std::function<void(std::string& image, const test::PeLayout& l)>;
@@ -56,44 +49,44 @@ const Case kCases[] = {
     {"resource directory cut", [](auto& b, auto& l) { b.resize(l.resourceSection + 20); }, 0, nullptr},
     {"version block cut", [](auto& b, auto& l) { b.resize(l.versionBlock + l.versionBlockSize / 2); }, 0,
      nullptr},
-    {"PE header past the end", [](auto& b, auto&) { Put32(b, 0x3C, 0x7FFFFFF0); }, 0, nullptr},
+    {"PE header past the end", [](auto& b, auto&) { PutLe32(b, 0x3C, 0x7FFFFFF0); }, 0, nullptr},
     {"no PE signature", [](auto& b, auto& l) { b[l.peHeader + 1] = 'X'; }, 0, nullptr},
-    {"unknown optional header", [](auto& b, auto& l) { Put16(b, l.peHeader + 24, 0x107); }, 0, nullptr},
-    {"65535 sections", [](auto& b, auto& l) { Put16(b, l.peHeader + 6, 0xFFFF); }, 0, nullptr},
-    {"1000 sections past the end", [](auto& b, auto& l) { Put16(b, l.peHeader + 6, 1000); }, 0, nullptr},
+    {"unknown optional header", [](auto& b, auto& l) { PutLe16(b, l.peHeader + 24, 0x107); }, 0, nullptr},
+    {"65535 sections", [](auto& b, auto& l) { PutLe16(b, l.peHeader + 6, 0xFFFF); }, 0, nullptr},
+    {"1000 sections past the end", [](auto& b, auto& l) { PutLe16(b, l.peHeader + 6, 1000); }, 0, nullptr},
     {"root directory points at itself",
-     [](auto& b, auto& l) { Put32(b, l.resourceSection + kTypeTarget, 0x80000000); }, 0, nullptr},
+     [](auto& b, auto& l) { PutLe32(b, l.resourceSection + kTypeTarget, 0x80000000); }, 0, nullptr},
     {"name directory points back at the root",
-     [](auto& b, auto& l) { Put32(b, l.resourceSection + kNameTarget, 0x80000000); }, 0, nullptr},
+     [](auto& b, auto& l) { PutLe32(b, l.resourceSection + kNameTarget, 0x80000000); }, 0, nullptr},
     {"directory where the data entry belongs",
-     [](auto& b, auto& l) { Put32(b, l.resourceSection + kLanguageTarget, 0x80000000 | 24); }, 0, nullptr},
+     [](auto& b, auto& l) { PutLe32(b, l.resourceSection + kLanguageTarget, 0x80000000 | 24); }, 0, nullptr},
     {"data entry where a directory belongs",
-     [](auto& b, auto& l) { Put32(b, l.resourceSection + kTypeTarget, 72); }, 0, nullptr},
-    {"65535 directory entries", [](auto& b, auto& l) { Put16(b, l.resourceSection + 14, 0xFFFF); }, 0,
+     [](auto& b, auto& l) { PutLe32(b, l.resourceSection + kTypeTarget, 72); }, 0, nullptr},
+    {"65535 directory entries", [](auto& b, auto& l) { PutLe16(b, l.resourceSection + 14, 0xFFFF); }, 0,
      nullptr},
     {"resource outside every section",
-     [](auto& b, auto& l) { Put32(b, l.resourceSection + kDataRva, 0x00900000); }, 0, nullptr},
+     [](auto& b, auto& l) { PutLe32(b, l.resourceSection + kDataRva, 0x00900000); }, 0, nullptr},
     {"resource size past the end of the file",
-     [](auto& b, auto& l) { Put32(b, l.resourceSection + kDataSize, 0x7FFFFFFF); }, 1, "Acme Corp."},
+     [](auto& b, auto& l) { PutLe32(b, l.resourceSection + kDataSize, 0x7FFFFFFF); }, 1, "Acme Corp."},
     {"resource section larger than the file",
-     [](auto& b, auto& l) { Put32(b, l.sectionTable + 40 + 16, 0x10000000); }, 1, "Acme Corp."},
+     [](auto& b, auto& l) { PutLe32(b, l.sectionTable + 40 + 16, 0x10000000); }, 1, "Acme Corp."},
     {"resource section starts past the end",
-     [](auto& b, auto& l) { Put32(b, l.sectionTable + 40 + 20, 0x7FFFFE00); }, 0, nullptr},
-    {"root node longer than the block", [](auto& b, auto& l) { Put16(b, l.versionBlock, 0xFFFF); }, 1,
+     [](auto& b, auto& l) { PutLe32(b, l.sectionTable + 40 + 20, 0x7FFFFE00); }, 0, nullptr},
+    {"root node longer than the block", [](auto& b, auto& l) { PutLe16(b, l.versionBlock, 0xFFFF); }, 1,
      "Acme Corp."},
     {"string one byte longer, odd", [](auto& b, auto&) { Grow(b, NodeAt(b, "CompanyName"), 1); }, 1,
      "Acme Corp."},
     {"string cut inside its last character",
      [](auto& b, auto&) { Grow(b, NodeAt(b, "CompanyName"), -3); }, 1, "Acme Corp"},
     {"string value longer than its node",
-     [](auto& b, auto&) { Put16(b, NodeAt(b, "CompanyName") + 2, 0x7FFF); }, 1, "Acme Corp."},
+     [](auto& b, auto&) { PutLe16(b, NodeAt(b, "CompanyName") + 2, 0x7FFF); }, 1, "Acme Corp."},
     {"string table with an odd length, cutting its last string",
      [](auto& b, auto&) { Grow(b, NodeAt(b, "040904b0"), -5); }, 1, "Acme Corp."},
-    {"string with length zero", [](auto& b, auto&) { Put16(b, NodeAt(b, "CompanyName"), 0); }, 1, "-"},
+    {"string with length zero", [](auto& b, auto&) { PutLe16(b, NodeAt(b, "CompanyName"), 0); }, 1, "-"},
     {"string name without terminator",
-     [](auto& b, auto&) { Put16(b, NodeAt(b, "CompanyName"), 6 + 6); }, 1, "-"},
+     [](auto& b, auto&) { PutLe16(b, NodeAt(b, "CompanyName"), 6 + 6); }, 1, "-"},
     {"translation shorter than one entry",
-     [](auto& b, auto&) { Put16(b, NodeAt(b, "Translation") + 2, 2); }, 0, nullptr},
+     [](auto& b, auto&) { PutLe16(b, NodeAt(b, "Translation") + 2, 2); }, 0, nullptr},
 };
 
 }  // namespace
