@@ -12,6 +12,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev python3
   # Korean glyphs for windows, screenshots and printing
   fonts-nanum
+  # a real Wine prefix for the inspection-target tests (wineboot)
+  wine64
 )
 
 missing=()
