@@ -48,7 +48,7 @@ public:
     // Writes the registry as a Wine prefix; returns the prefix folder.
     std::string WriteWinePrefix();
     // Writes the registry as hives of an offline volume whose user is `userName`; returns the
-    // mount point (drive C). False on a hive writing failure (as an empty text).
+    // mount point (drive C), or the empty text when libhivex refuses to write a hive.
     std::string WriteVolume(std::string_view userName = "kim");
 
 private:
