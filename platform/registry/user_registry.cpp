@@ -1,7 +1,5 @@
 #include "platform/registry/user_registry.h"
 
-#include <cstdlib>
-
 #include "core/trace.h"
 #include "platform/file.h"
 #include "platform/folders.h"
@@ -55,15 +53,7 @@ bool NamesFit(std::string_view subKey, std::string_view valueName) {
 }  // namespace
 
 std::string UserRegistryPath() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string base;
-    if (config && *config) {
-        base = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home ? home : "") + "/.config";
-    }
-    return base + "/scrutinex/user.reg";
+    return platform::XdgBaseFolder("XDG_CONFIG_HOME", ".config") + "/scrutinex/user.reg";
 }
 
 int RegReadString(std::string_view subKey, std::string_view valueName, std::string& value) {
