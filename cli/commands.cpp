@@ -8,6 +8,7 @@ namespace scx::cli {
 std::unique_ptr<Command> MakeDecodeCommand();
 std::unique_ptr<Command> MakeEncodeCommand();
 std::unique_ptr<Command> MakeVersionInfoCommand();
+std::unique_ptr<Command> MakeIdentifyCommand();
 
 const std::vector<std::unique_ptr<Command>>& AllCommands() {
     static const std::vector<std::unique_ptr<Command>> commands = [] {
@@ -15,6 +16,7 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
         list.push_back(MakeDecodeCommand());
         list.push_back(MakeEncodeCommand());
         list.push_back(MakeVersionInfoCommand());
+        list.push_back(MakeIdentifyCommand());
         return list;
     }();
     return commands;

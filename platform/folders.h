@@ -17,6 +17,10 @@ std::string ExecutableFolder();
 // executable's folder when it is writable, else $XDG_DATA_HOME/scrutinex/ (made on first use).
 std::string DataFolder();
 
+// An XDG base folder: $variable when set, else $HOME/underHome (for example "XDG_CONFIG_HOME",
+// ".config").
+std::string XdgBaseFolder(const char* variable, const char* underHome);
+
 // Points the data folder at `dir` for this process and the programs it starts (scx --home).
 void SetDataFolder(const std::string& dir);
 

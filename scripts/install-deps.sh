@@ -13,7 +13,8 @@ packages=(
   # Korean glyphs for windows, screenshots and printing
   fonts-nanum
   # version reader: exiftool as the reference reader, wine64's Windows libraries as real program
-  # files, strace for the benchmark's count of bytes read
+  # files and a real Wine prefix (wineboot) for the inspection-target tests, strace for the
+  # benchmark's count of bytes read
   libimage-exiftool-perl wine64 strace
 )
 

@@ -15,17 +15,7 @@ std::string WithSlash(std::string dir) {
     return dir;
 }
 
-std::string XdgDataFolder() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    std::string base;
-    if (xdg && *xdg) {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home && *home ? home : "/tmp") + "/.local/share";
-    }
-    return WithSlash(base) + "scrutinex/";
-}
+std::string XdgDataFolder() { return WithSlash(XdgBaseFolder("XDG_DATA_HOME", ".local/share")) + "scrutinex/"; }
 
 void MakeFolders(const std::string& path) {
     for (size_t i = 1; i <= path.size(); ++i) {
@@ -37,6 +27,13 @@ void MakeFolders(const std::string& path) {
 }
 
 }  // namespace
+
+std::string XdgBaseFolder(const char* variable, const char* underHome) {
+    const char* xdg = std::getenv(variable);
+    if (xdg && *xdg) return xdg;
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : "/tmp") + "/" + underHome;
+}
 
 bool FolderExists(const std::string& path) {
     struct stat st {};
