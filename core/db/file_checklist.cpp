@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/db/db_file_params.h"
 #include "core/record_columns.h"
 #include "core/text_util.h"
 
@@ -11,20 +12,12 @@ namespace {
 // Column positions of the checklist rows (the user checklist shares the first fourteen).
 enum : int { kDbId = 0, kCompany = 1, kProduct = 2, kVersion = 3, kOriginalFile = 4, kExeFile = 5 };
 
-FileClassParams CheckListParams() {
-    FileClassParams p;
-    p.folder = DefaultFolder::Program;
-    p.loadAccess = platform::Access::Read;
-    p.loadShare = platform::Share::DenyWrite;
-    p.keepOpen = true;
-    return p;
-}
-
 // Appends a value in the form the key index holds it: symbols stripped, lower case. Product names
 // are mostly ASCII, where only "?" goes and only A-Z change; those take the short way, since every
 // row of a large checklist passes through here while it loads.
 void AppendIndexForm(std::string& key, std::string_view value) {
-    bool ascii = std::all_of(value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    bool ascii = std::all_of(value.begin(), value.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (!ascii) {
         key += LowerCase(StripSymbols(value));
         return;
@@ -37,8 +30,8 @@ void AppendIndexForm(std::string& key, std::string_view value) {
 
 }  // namespace
 
-std::string CheckListKey(std::string_view company, std::string_view product, std::string_view version,
-                         std::string_view originalFile) {
+std::string CheckListKey(std::string_view company, std::string_view product,
+                         std::string_view version, std::string_view originalFile) {
     std::string key = StripSymbols(company);
     for (std::string_view part : {product, version, originalFile}) {
         key += '\t';
@@ -47,7 +40,8 @@ std::string CheckListKey(std::string_view company, std::string_view product, std
     return key;
 }
 
-CFileCheckList::CFileCheckList() : CFileCheckList(CheckListParams(), columns::kCheckList) {}
+CFileCheckList::CFileCheckList()
+    : CFileCheckList(DatabaseFileParams(platform::Access::Read, true), columns::kCheckList) {}
 
 CFileCheckList::CFileCheckList(FileClassParams params, std::string_view checkListColumns)
     : CFileFramework(params) {
@@ -72,7 +66,9 @@ void CFileCheckList::OnRowLoaded(CTable& table, int row) {
     exeIndex_[LowerCase(values[kExeFile])] = row;
 }
 
-int CFileCheckList::FindByKey(std::string_view key) const { return FindRow(keyIndex_, LowerCase(key)); }
+int CFileCheckList::FindByKey(std::string_view key) const {
+    return FindRow(keyIndex_, LowerCase(key));
+}
 
 int CFileCheckList::FindByExe(std::string_view fileName) const {
     return FindRow(exeIndex_, LowerCase(fileName));

@@ -1,24 +1,12 @@
 #include "core/db/file_filter.h"
 
+#include "core/db/db_file_params.h"
 #include "core/record_columns.h"
 #include "core/text_util.h"
 
 namespace scx {
-namespace {
 
-FileClassParams FilterParams() {
-    FileClassParams p;
-    p.folder = DefaultFolder::Program;
-    p.loadAccess = platform::Access::Read;
-    p.loadShare = platform::Share::DenyWrite;
-    p.keepOpen = false;
-    p.writable = false;
-    return p;
-}
-
-}  // namespace
-
-CFileFilter::CFileFilter() : CFileFramework(FilterParams()) {
+CFileFilter::CFileFilter() : CFileFramework(DatabaseFileParams(platform::Access::Read, false)) {
     header_ = AddSection<CTableSingle>("#HEADER", columns::kDbHeader);
     swList_ = AddSection<CTableMulti>("#SWLIST", columns::kFilter);
 }
@@ -30,6 +18,8 @@ void CFileFilter::OnRowLoaded(CTable& table, int row) {
     keyIndex_[LowerCase(swList_->GetRowText(row))] = row;
 }
 
-int CFileFilter::FindByKey(std::string_view key) const { return FindRow(keyIndex_, LowerCase(key)); }
+int CFileFilter::FindByKey(std::string_view key) const {
+    return FindRow(keyIndex_, LowerCase(key));
+}
 
 }  // namespace scx

@@ -1,5 +1,6 @@
 #include "core/db/file_user_checklist.h"
 
+#include "core/db/db_file_params.h"
 #include "core/record_columns.h"
 #include "core/text_util.h"
 
@@ -8,18 +9,11 @@ namespace {
 
 constexpr int kSha1 = 15;
 
-FileClassParams UserCheckListParams() {
-    FileClassParams p;
-    p.folder = DefaultFolder::Program;
-    p.loadAccess = platform::Access::ReadWrite;
-    p.loadShare = platform::Share::DenyWrite;
-    p.keepOpen = true;
-    return p;
-}
-
 }  // namespace
 
-CFileUserCheckList::CFileUserCheckList() : CFileCheckList(UserCheckListParams(), columns::kUserCheckList) {}
+CFileUserCheckList::CFileUserCheckList()
+    : CFileCheckList(DatabaseFileParams(platform::Access::ReadWrite, true),
+                     columns::kUserCheckList) {}
 
 void CFileUserCheckList::OnRowLoaded(CTable& table, int row) {
     CFileCheckList::OnRowLoaded(table, row);

@@ -23,7 +23,8 @@ using TextIndex = std::unordered_map<std::string, int, TextHash, std::equal_to<>
 // Sizes an index for the rows a section may hold (the lines between its markers), so that filling
 // it never rehashes; called before the section's first row is indexed.
 inline void ReserveFor(TextIndex& index, const CTable& table) {
-    if (table.endLine > table.startLine) index.reserve(static_cast<size_t>(table.endLine - table.startLine - 1));
+    if (table.endLine > table.startLine)
+        index.reserve(static_cast<size_t>(table.endLine - table.startLine - 1));
 }
 
 // The row stored under `key`, or -1.
@@ -41,7 +42,8 @@ public:
         if (!filled_.load(std::memory_order_acquire)) {
             std::lock_guard<std::mutex> lock(mutex_);
             if (!filled_.load(std::memory_order_relaxed)) {
-                for (int i = 0; i < table.GetRowCount(); ++i) index_[(*table.GetRow(i))[column]] = i;
+                for (int i = 0; i < table.GetRowCount(); ++i)
+                    index_[(*table.GetRow(i))[column]] = i;
                 filled_.store(!index_.empty(), std::memory_order_release);
             }
             if (!filled_.load(std::memory_order_relaxed)) return -1;
