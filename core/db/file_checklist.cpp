@@ -49,29 +49,36 @@ CFileCheckList::CFileCheckList(FileClassParams params, std::string_view checkLis
     checkList_ = AddSection<CTableMulti>("#CHECKLIST", checkListColumns);
 }
 
+std::string CFileCheckList::IndexKeyOf(int row) const {
+    const Row& values = *checkList_->GetRow(row);
+    std::string key;
+    for (int column : {kCompany, kProduct, kVersion, kOriginalFile}) {
+        if (column != kCompany) key += '\t';
+        AppendIndexForm(key, values[column]);
+    }
+    return key;
+}
+
+std::string CFileCheckList::ExeKeyOf(int row) const {
+    return LowerCase((*checkList_->GetRow(row))[kExeFile]);
+}
+
 void CFileCheckList::OnRowLoaded(CTable& table, int row) {
     if (&table != checkList_) return;
     if (row == 0) {
         ReserveFor(keyIndex_, table);
         ReserveFor(exeIndex_, table);
     }
-    const Row& values = *checkList_->GetRow(row);
-    // The same text as LowerCase(CheckListKey(...)), built in one reused buffer.
-    keyScratch_.clear();
-    for (int column : {kCompany, kProduct, kVersion, kOriginalFile}) {
-        if (column != kCompany) keyScratch_ += '\t';
-        AppendIndexForm(keyScratch_, values[column]);
-    }
-    keyIndex_[keyScratch_] = row;
-    exeIndex_[LowerCase(values[kExeFile])] = row;
+    keyIndex_.Insert(IndexKeyOf(row), row, [this](int r) { return IndexKeyOf(r); });
+    exeIndex_.Insert(ExeKeyOf(row), row, [this](int r) { return ExeKeyOf(r); });
 }
 
 int CFileCheckList::FindByKey(std::string_view key) const {
-    return FindRow(keyIndex_, LowerCase(key));
+    return keyIndex_.Find(LowerCase(key), [this](int r) { return IndexKeyOf(r); });
 }
 
 int CFileCheckList::FindByExe(std::string_view fileName) const {
-    return FindRow(exeIndex_, LowerCase(fileName));
+    return exeIndex_.Find(LowerCase(fileName), [this](int r) { return ExeKeyOf(r); });
 }
 
 int CFileCheckList::FindByDbId(std::string_view dbId) const {

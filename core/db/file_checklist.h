@@ -39,9 +39,13 @@ protected:
     CTableMulti* checkList_;
 
 private:
-    TextIndex keyIndex_;
-    TextIndex exeIndex_;
-    std::string keyScratch_;
+    // The texts the key and file-name indexes hold for a row: lower case, the key's values
+    // stripped of symbols.
+    std::string IndexKeyOf(int row) const;
+    std::string ExeKeyOf(int row) const;
+
+    RowIndex keyIndex_;
+    RowIndex exeIndex_;
     LazyColumnIndex dbIdIndex_;
 };
 

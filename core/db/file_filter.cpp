@@ -14,12 +14,14 @@ CFileFilter::CFileFilter() : CFileFramework(DatabaseFileParams(platform::Access:
 void CFileFilter::OnRowLoaded(CTable& table, int row) {
     if (&table != swList_) return;
     if (row == 0) ReserveFor(keyIndex_, table);
-    // The four columns are the whole row.
-    keyIndex_[LowerCase(swList_->GetRowText(row))] = row;
+    keyIndex_.Insert(KeyOf(row), row, [this](int r) { return KeyOf(r); });
 }
 
+// The four columns are the whole row.
+std::string CFileFilter::KeyOf(int row) const { return LowerCase(swList_->GetRowText(row)); }
+
 int CFileFilter::FindByKey(std::string_view key) const {
-    return FindRow(keyIndex_, LowerCase(key));
+    return keyIndex_.Find(LowerCase(key), [this](int r) { return KeyOf(r); });
 }
 
 }  // namespace scx
