@@ -58,12 +58,13 @@ bool IsServerReachable(const DbUpdateConfig& config) {
 DownloadOutcome DownloadDatabaseFile(const DbUpdateConfig& config, const DbFileInfo& file,
                                      CheckListDatabaseAccess& databases,
                                      const std::atomic<int>& runFlag, std::string* detail) {
-    const std::string path = config.folder + std::string(file.fileName);
+    const std::string name(CheckListFileName(file.file));
+    const std::string path = config.folder + name;
     const std::string tmp = path + ".tmp";
     const std::string bak = path + ".bak";
 
     platform::HttpRequest request;
-    request.url = DbDownloadUrl(config.server, file.fileName);
+    request.url = DbDownloadUrl(config.server, name);
     // No cache between here and the server may answer with an old copy.
     request.headers = {"Cache-Control: no-cache", "Pragma: no-cache"};
     request.connectTimeoutMs = config.connectTimeoutMs;
@@ -76,9 +77,9 @@ DownloadOutcome DownloadDatabaseFile(const DbUpdateConfig& config, const DbFileI
     }
     // An answer that is not a record file of its kind (an error page, a cut-off body) would leave
     // the programs without a loadable database: it is dropped like a failed download.
-    if (!databases.IsValidFile(file.db, tmp)) {
+    if (!databases.IsValidFile(file.file, tmp)) {
         std::remove(tmp.c_str());
-        if (detail) *detail = "the answer is not a valid " + std::string(file.fileName);
+        if (detail) *detail = "the answer is not a valid " + name;
         return DownloadOutcome::Invalid;
     }
     std::remove(bak.c_str());
@@ -118,15 +119,15 @@ DbUpdateSummary RunDbUpdate(const DbUpdateConfig& config, CheckListDatabaseAcces
             std::string detail;
             summary.outcomes[i] = DownloadDatabaseFile(config, file, databases, runFlag, &detail);
             if (summary.outcomes[i] != DownloadOutcome::Replaced)
-                Trace("%s: %s", std::string(file.fileName).c_str(), detail.c_str());
+                Trace("%s: %s", std::string(CheckListFileName(file.file)).c_str(), detail.c_str());
             observer.OnFileDone(file, summary.outcomes[i], detail);
         }
     }
     observer.OnStep(kStepComplete, DbUpdateStepText(kStepComplete));
-    for (CheckListDb db : kDbReloadOrder) {
+    for (CheckListFile reload : kDbReloadOrder) {
         for (size_t i = 0; i < kDbDownloadOrder.size(); ++i)
-            if (kDbDownloadOrder[i].db == db && summary.outcomes[i] == DownloadOutcome::Replaced)
-                databases.Reload(db);
+            if (kDbDownloadOrder[i].file == reload && summary.outcomes[i] == DownloadOutcome::Replaced)
+                databases.Reload(reload);
     }
     runFlag = 0;
     return summary;

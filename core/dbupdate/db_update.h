@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/db/checklist_database.h"
 #include "core/settings/scx_setting.h"
 #include "platform/http.h"
 
@@ -36,37 +37,36 @@ std::string_view DbUpdateStepText(int step);
 // Shown when the database server cannot be reached, before the run or inside it.
 inline constexpr std::string_view kCheckConnectionText = "인터넷 연결 상태를 확인해 주세요.";
 
-// The five database files.
-enum class CheckListDb { WindowCheckList, Package, Filter, UserCheckList, FontCheckList };
-
+// A database file and the step that announces its download.
 struct DbFileInfo {
-    CheckListDb db;
-    std::string_view fileName;
+    CheckListFile file;
     DbUpdateStep step;
 };
 // In download order.
 inline constexpr std::array<DbFileInfo, 5> kDbDownloadOrder = {{
-    {CheckListDb::WindowCheckList, "windowchecklist.dat", kStepWindowCheckList},
-    {CheckListDb::Package, "package.dat", kStepPackage},
-    {CheckListDb::Filter, "filter.dat", kStepFilter},
-    {CheckListDb::UserCheckList, "userchecklist.dat", kStepUserCheckList},
-    {CheckListDb::FontCheckList, "fontchecklist.dat", kStepFontCheckList},
+    {CheckListFile::Window, kStepWindowCheckList},
+    {CheckListFile::Package, kStepPackage},
+    {CheckListFile::Filter, kStepFilter},
+    {CheckListFile::User, kStepUserCheckList},
+    {CheckListFile::Font, kStepFontCheckList},
 }};
 // The order in which the replaced databases are loaded again.
-inline constexpr std::array<CheckListDb, 5> kDbReloadOrder = {
-    CheckListDb::WindowCheckList, CheckListDb::UserCheckList, CheckListDb::Package,
-    CheckListDb::Filter, CheckListDb::FontCheckList};
+inline constexpr std::array<CheckListFile, 5> kDbReloadOrder = {
+    CheckListFile::Window, CheckListFile::User, CheckListFile::Package, CheckListFile::Filter,
+    CheckListFile::Font};
 
-// What the update needs of the process's checklist databases.
+// What the update needs of the process's checklist databases. CheckListDatabaseFiles
+// (checklist_database_files.h) is the process's own; a program with another home for its
+// databases brings its own.
 class CheckListDatabaseAccess {
 public:
     virtual ~CheckListDatabaseAccess() = default;
-    // Destroys every loaded database object, so no database file is held while it is replaced.
+    // Drops every loaded database object, so no database file is held while it is replaced.
     virtual void ReleaseAll() = 0;
     // True when the file at `path` loads as a record file of that database's kind.
-    virtual bool IsValidFile(CheckListDb db, const std::string& path) = 0;
+    virtual bool IsValidFile(CheckListFile file, const std::string& path) = 0;
     // Loads that database again through its accessor.
-    virtual void Reload(CheckListDb db) = 0;
+    virtual void Reload(CheckListFile file) = 0;
 };
 
 // How one file's download ended.
