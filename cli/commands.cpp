@@ -9,6 +9,8 @@ std::unique_ptr<Command> MakeDbCommand();
 std::unique_ptr<Command> MakeDecodeCommand();
 std::unique_ptr<Command> MakeDumpCommand();
 std::unique_ptr<Command> MakeEncodeCommand();
+std::unique_ptr<Command> MakeNoticesCommand();
+std::unique_ptr<Command> MakeUpdateCommand();
 
 const std::vector<std::unique_ptr<Command>>& AllCommands() {
     static const std::vector<std::unique_ptr<Command>> commands = [] {
@@ -17,6 +19,8 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
         list.push_back(MakeDecodeCommand());
         list.push_back(MakeDumpCommand());
         list.push_back(MakeEncodeCommand());
+        list.push_back(MakeNoticesCommand());
+        list.push_back(MakeUpdateCommand());
         return list;
     }();
     return commands;
