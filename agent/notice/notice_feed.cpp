@@ -10,9 +10,16 @@ namespace {
 // A feed is a page of text; anything far larger is not one.
 constexpr std::uint64_t kMaxFeedBytes = 4u << 20;
 
-void RemoveAll(std::string& text, std::string_view marker) {
-    for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at))
-        text.erase(at, marker.size());
+// The text without any occurrence of `marker`, in one pass (a hostile feed may hold very many).
+std::string RemoveAll(std::string_view text, std::string_view marker) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0;;) {
+        size_t at = text.find(marker, i);
+        out.append(text.substr(i, at - i));
+        if (at == std::string_view::npos) return out;
+        i = at + marker.size();
+    }
 }
 
 // The text between `open` (found at `at`) and the next `close`; `rest` becomes what follows that
@@ -58,13 +65,11 @@ std::vector<Notice> ParseNoticeFeed(std::string_view text) {
     std::string_view rest = text;
     for (size_t at = rest.find(kTitle); at != std::string_view::npos; at = rest.find(kTitle)) {
         Notice notice;
-        notice.title = TakeElement(rest, at, kTitle, kTitleEnd);
-        RemoveAll(notice.title, "<![CDATA[");
-        RemoveAll(notice.title, "]]>");
-        // A title without a link of its own gets none, rather than the next title's.
-        size_t link = rest.find(kLink);
-        if (link != std::string_view::npos && link < rest.find(kTitle))
-            notice.link = TakeElement(rest, link, kLink, kLinkEnd);
+        notice.title = RemoveAll(RemoveAll(TakeElement(rest, at, kTitle, kTitleEnd), "<![CDATA["), "]]>");
+        // A title without a link of its own gets none, rather than the next title's. The search
+        // stops at the next title, so a feed of many titles without links is read in one pass.
+        size_t link = rest.substr(0, rest.find(kTitle)).find(kLink);
+        if (link != std::string_view::npos) notice.link = TakeElement(rest, link, kLink, kLinkEnd);
         notices.push_back(std::move(notice));
     }
     return notices;
