@@ -8,7 +8,6 @@
 #include "core/dbupdate/checklist_database_files.h"
 #include "core/dbupdate/daily_check.h"
 #include "core/dbupdate/db_update_worker.h"
-#include "core/folders.h"
 
 namespace scx::cli {
 namespace {
@@ -53,9 +52,8 @@ public:
         int exitCode = kExitOk;
         auto server = ServerFromArgs(*this, args, ReadChecklistHost(), "ChecklistHost", exitCode);
         if (!server) return exitCode;
-        DbUpdateConfig config;
+        DbUpdateConfig config = DbUpdateConfigFromSettings();
         config.server = *server;
-        config.folder = GetProgramFolder();
         if (!args.Has("--daily")) return RunUpdate(config);
         bool ran = RunDailyUpdateCheck(TodayText(), [&] { exitCode = RunUpdate(config); });
         if (!ran) std::cout << "no update due today\n";

@@ -75,6 +75,10 @@ std::vector<Notice> ParseNoticeFeed(std::string_view text) {
     return notices;
 }
 
+bool IsNoticeServerReachable(const ServerAddress& server) {
+    return platform::CanConnect(server.host, server.port, 3000);
+}
+
 std::string FetchNoticeFeed(const ServerAddress& server, Prompter& prompter) {
     platform::HttpRequest request;
     request.url = "http://" + server.Authority() + EscapeRequestPath(kNoticeFeedPath);

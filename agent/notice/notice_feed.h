@@ -30,6 +30,10 @@ std::string EscapeRequestPath(std::string_view path);
 // "</link>" that follow it (before the next title) is its link; the text is consumed as it goes.
 std::vector<Notice> ParseNoticeFeed(std::string_view text);
 
+// True when the server accepts a connection within a few seconds: the agent shows its notice
+// window only then.
+bool IsNoticeServerReachable(const ServerAddress& server);
+
 // Fetches the feed from the server: the response decoded as UTF-8 (a malformed byte becomes
 // U+FFFD). A failed request shows "HttpSendRequest error(N)\n" (N: the transfer library's error
 // number, or the HTTP status of an answer that is not a success) and gives the empty text.

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "core/folders.h"
 #include "core/trace.h"
 #include "platform/file.h"
 
@@ -37,6 +38,13 @@ std::string_view DownloadOutcomeText(DownloadOutcome outcome) {
         case DownloadOutcome::NotAttempted: return "not attempted";
     }
     return "";
+}
+
+DbUpdateConfig DbUpdateConfigFromSettings() {
+    DbUpdateConfig config;
+    if (auto server = ParseServerAddress(ReadChecklistHost())) config.server = *server;
+    config.folder = GetProgramFolder();
+    return config;
 }
 
 bool DbUpdateSummary::AllReplaced() const {

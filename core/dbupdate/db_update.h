@@ -103,6 +103,11 @@ struct DbUpdateConfig {
     int stallTimeoutS = 30;
 };
 
+// The update as the programs run it: the server of ChecklistHost in ScxSetting.ini (an empty host,
+// which no connection test passes, when the key is missing or not a server address) and the
+// program folder.
+DbUpdateConfig DbUpdateConfigFromSettings();
+
 struct DbUpdateSummary {
     bool connected = false;
     std::array<DownloadOutcome, 5> outcomes{};  // in kDbDownloadOrder

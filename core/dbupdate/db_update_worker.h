@@ -9,7 +9,8 @@
 //
 // The run flag is set by Start and cleared by the worker as its last action; Stop clears it to
 // ask the worker to end early (the current transfer is abandoned, the remaining files are not
-// fetched, their steps and the final step still come).
+// fetched, their steps and the final step still come). The observer must outlive the run: join
+// before destroying it.
 
 #include <atomic>
 #include <thread>

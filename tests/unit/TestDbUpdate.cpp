@@ -46,8 +46,9 @@ class DbUpdateTest : public ::testing::Test {
 protected:
     void SetUp() override {
         server.ServeSampleDatabase();
-        config.server = *ParseServerAddress(server.HostPort());
-        config.folder = home.Path();
+        WriteChecklistHost(server.HostPort());
+        config = DbUpdateConfigFromSettings();
+        EXPECT_EQ(config.folder, home.Path());
     }
     void TearDown() override { ReleaseCheckListDatabase(); }
 

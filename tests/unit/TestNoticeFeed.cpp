@@ -71,6 +71,8 @@ TEST(NoticeFeed, FetchesFromTheServer) {
     test::TestHttpServer server;
     server.ServeFeed(kFeed);
     test::ScriptedPrompter prompter;
+    EXPECT_TRUE(IsNoticeServerReachable(*ParseServerAddress(server.HostPort())));
+    EXPECT_FALSE(IsNoticeServerReachable({"127.0.0.1", test::ClosedLoopbackPort()}));
     auto notices = LoadNotices(*ParseServerAddress(server.HostPort()), prompter);
     ASSERT_EQ(notices.size(), 3u);
     EXPECT_EQ(notices[1].title, "공지");
