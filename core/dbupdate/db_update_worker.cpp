@@ -11,7 +11,8 @@ bool DbUpdateWorker::Start(const DbUpdateConfig& config, DbUpdateObserver& obser
     if (thread_.joinable() || !IsServerReachable(config)) return false;
     runFlag_ = 1;
     thread_ = std::thread([this, config, &observer] {
-        // Standard-library failures end here: a worker thread must not take the program down.
+        // A standard-library failure (out of memory) ends the run like a lost connection, so the
+        // window still closes; a worker thread must not take the program down.
         try {
             summary_ = RunDbUpdate(config, databases_, observer, runFlag_);
         } catch (const std::exception&) {
