@@ -11,6 +11,8 @@ std::unique_ptr<Command> MakeDumpCommand();
 std::unique_ptr<Command> MakeEncodeCommand();
 std::unique_ptr<Command> MakeVersionInfoCommand();
 std::unique_ptr<Command> MakeIdentifyCommand();
+std::unique_ptr<Command> MakeNoticesCommand();
+std::unique_ptr<Command> MakeUpdateCommand();
 
 const std::vector<std::unique_ptr<Command>>& AllCommands() {
     static const std::vector<std::unique_ptr<Command>> commands = [] {
@@ -21,6 +23,8 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
         list.push_back(MakeEncodeCommand());
         list.push_back(MakeVersionInfoCommand());
         list.push_back(MakeIdentifyCommand());
+        list.push_back(MakeNoticesCommand());
+        list.push_back(MakeUpdateCommand());
         return list;
     }();
     return commands;
