@@ -5,13 +5,17 @@
 namespace scx::cli {
 
 // Each verb's file defines its factory; the table below is the only list of verbs.
+std::unique_ptr<Command> MakeDbCommand();
 std::unique_ptr<Command> MakeDecodeCommand();
+std::unique_ptr<Command> MakeDumpCommand();
 std::unique_ptr<Command> MakeEncodeCommand();
 
 const std::vector<std::unique_ptr<Command>>& AllCommands() {
     static const std::vector<std::unique_ptr<Command>> commands = [] {
         std::vector<std::unique_ptr<Command>> list;
+        list.push_back(MakeDbCommand());
         list.push_back(MakeDecodeCommand());
+        list.push_back(MakeDumpCommand());
         list.push_back(MakeEncodeCommand());
         return list;
     }();
