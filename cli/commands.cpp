@@ -9,6 +9,10 @@ std::unique_ptr<Command> MakeDbCommand();
 std::unique_ptr<Command> MakeDecodeCommand();
 std::unique_ptr<Command> MakeDumpCommand();
 std::unique_ptr<Command> MakeEncodeCommand();
+std::unique_ptr<Command> MakeAggregateCommand();
+std::unique_ptr<Command> MakeResultCommand();
+std::unique_ptr<Command> MakeAddIptCommand();
+std::unique_ptr<Command> MakeMergeCommand();
 
 const std::vector<std::unique_ptr<Command>>& AllCommands() {
     static const std::vector<std::unique_ptr<Command>> commands = [] {
@@ -17,6 +21,10 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
         list.push_back(MakeDecodeCommand());
         list.push_back(MakeDumpCommand());
         list.push_back(MakeEncodeCommand());
+        list.push_back(MakeAggregateCommand());
+        list.push_back(MakeResultCommand());
+        list.push_back(MakeAddIptCommand());
+        list.push_back(MakeMergeCommand());
         return list;
     }();
     return commands;

@@ -37,6 +37,17 @@ CTable* CFileFramework::ReplaceSection(std::string_view name, std::unique_ptr<CT
     return nullptr;
 }
 
+std::unique_ptr<CTable> CFileFramework::SwapSection(std::string_view name,
+                                                    std::unique_ptr<CTable> table) {
+    for (auto& slot : tables_) {
+        if (slot->Name() == name) {
+            std::swap(slot, table);
+            return table;
+        }
+    }
+    return nullptr;
+}
+
 std::string CFileFramework::GetDefaultFolder() const {
     switch (params_.folder) {
         case DefaultFolder::CheckOutIpt: return GetCheckOutFolder("IPT");
