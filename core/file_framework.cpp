@@ -4,6 +4,7 @@
 
 #include "core/codec.h"
 #include "core/folders.h"
+#include "core/scrambled_lines.h"
 #include "core/trace.h"
 
 namespace scx {
@@ -72,31 +73,31 @@ int CFileFramework::Load(std::string_view name, bool fullPath) {
         Trace("load %s: %s", path.c_str(), error.c_str());
         return 0;
     }
-    std::vector<std::string> lines;
-    if (!ReadScrambledLines(file_, lines) || !FindMarkers(lines)) {
-        Trace("load %s: empty file or sections missing", path.c_str());
+    // Two passes over the file: the markers first (nothing is added unless every section is
+    // there), then the rows. The file is read a slice at a time both times.
+    if (!FindMarkers() || !AddRows()) {
+        Trace("load %s: empty or unreadable file, or sections missing", path.c_str());
         file_.Close();
         return 0;
     }
-    AddRows(lines);
     path_ = path;
     if (!params_.keepOpen) file_.Close();
     OnLoaded();
     return 1;
 }
 
-bool CFileFramework::FindMarkers(const std::vector<std::string>& lines) {
+bool CFileFramework::FindMarkers() {
     std::vector<std::string> starts, ends;
     for (auto& table : tables_) {
         table->startLine = table->endLine = -1;
         starts.push_back(StartMarker(table->Name()));
         ends.push_back(EndMarker(table->Name()));
     }
-    for (size_t k = 0; k < lines.size(); ++k) {
-        std::string_view line = lines[k];
+    // Markers are ASCII, so the stored bytes of a line serve without decoding it.
+    bool read = ForEachScrambledLine(file_, false, [&](int k, std::string_view line) {
         // Markers start with "#" (after any CR): most row lines are passed over at once.
         size_t first = line.find_first_not_of('\r');
-        if (first == std::string_view::npos || line[first] != '#') continue;
+        if (first == std::string_view::npos || line[first] != '#') return;
         std::string clean(line);
         RemoveCr(clean);
         auto match = [&](const std::vector<std::string>& markers) {
@@ -104,25 +105,32 @@ bool CFileFramework::FindMarkers(const std::vector<std::string>& lines) {
             return it == markers.end() ? -1 : static_cast<int>(it - markers.begin());
         };
         if (int t = match(starts); t >= 0)
-            tables_[t]->startLine = static_cast<int>(k);
+            tables_[t]->startLine = k;
         else if (int e = match(ends); e >= 0)
-            tables_[e]->endLine = static_cast<int>(k);
-    }
-    return std::all_of(tables_.begin(), tables_.end(), [](const auto& t) {
+            tables_[e]->endLine = k;
+    });
+    return read && std::all_of(tables_.begin(), tables_.end(), [](const auto& t) {
         return t->startLine >= 0 && t->startLine < t->endLine;
     });
 }
 
-void CFileFramework::AddRows(const std::vector<std::string>& lines) {
-    for (auto& table : tables_) {
-        for (int k = table->startLine + 1; k < table->endLine; ++k) {
-            std::string withoutCr;
-            std::string_view clean = lines[k];
-            if (clean.find('\r') != std::string_view::npos) {
-                withoutCr = lines[k];
+// Each line goes to every table whose markers enclose it, in section order; so every table gets
+// its rows in file order, and the tables are filled side by side in one pass over the file.
+bool CFileFramework::AddRows() {
+    for (auto& table : tables_)
+        if (auto* multi = dynamic_cast<CTableMulti*>(table.get()))
+            multi->Reserve(multi->GetRowCount() + table->endLine - table->startLine - 1);
+    std::string withoutCr;
+    return ForEachScrambledLine(file_, true, [&](int k, std::string_view clean) {
+        bool cleaned = false;
+        for (auto& table : tables_) {
+            if (k <= table->startLine || k >= table->endLine) continue;
+            if (!cleaned && clean.find('\r') != std::string_view::npos) {
+                withoutCr = clean;
                 RemoveCr(withoutCr);
                 clean = withoutCr;
             }
+            cleaned = true;
             int row = table->AddRowText(clean, "\t");
             if (row < 0) {
                 Trace("%s: line %d skipped (wrong number of fields)", table->Name().c_str(), k);
@@ -131,7 +139,7 @@ void CFileFramework::AddRows(const std::vector<std::string>& lines) {
             }
             OnRowLoaded(*table, row);
         }
-    }
+    });
 }
 
 std::string CFileFramework::BuildFileBytes() const {

@@ -94,8 +94,8 @@ protected:
 
 private:
     std::string ResolvePath(std::string_view name, bool fullPath, bool makeFolder) const;
-    bool FindMarkers(const std::vector<std::string>& lines);
-    void AddRows(const std::vector<std::string>& lines);
+    bool FindMarkers();
+    bool AddRows();
 
     FileClassParams params_;
     std::vector<std::unique_ptr<CTable>> tables_;

@@ -70,6 +70,9 @@ public:
     int AddRow(Row&& values);
     int AddRowText(std::string_view text, std::string_view separator) override;
     const Row* GetRow(int row) const override;
+    // Room for `rows` rows without moving the ones held (a loader that knows how many lines a
+    // section has).
+    void Reserve(int rows) { rows_.reserve(rows > 0 ? static_cast<size_t>(rows) : 0); }
 
 private:
     std::vector<Row> rows_;

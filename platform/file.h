@@ -36,6 +36,9 @@ public:
     std::optional<std::uint64_t> Size() const;
     // The whole file from its start; none when the read fails.
     std::optional<std::string> ReadAll() const;
+    // Up to `length` bytes from `offset` into `out` (replacing its content); false when the read
+    // fails. Fewer bytes come back only at the end of the file.
+    bool ReadAt(std::uint64_t offset, std::size_t length, std::string& out) const;
 
     // Replaces the file's content all or nothing (temporary file, flush, rename) and goes on
     // holding the new file with the same access and sharing.

@@ -1,5 +1,7 @@
 #include "core/db/file_checklist.h"
 
+#include <algorithm>
+
 #include "core/record_columns.h"
 #include "core/text_util.h"
 
@@ -16,6 +18,21 @@ FileClassParams CheckListParams() {
     p.loadShare = platform::Share::DenyWrite;
     p.keepOpen = true;
     return p;
+}
+
+// Appends a value in the form the key index holds it: symbols stripped, lower case. Product names
+// are mostly ASCII, where only "?" goes and only A-Z change; those take the short way, since every
+// row of a large checklist passes through here while it loads.
+void AppendIndexForm(std::string& key, std::string_view value) {
+    bool ascii = std::all_of(value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii) {
+        key += LowerCase(StripSymbols(value));
+        return;
+    }
+    for (char c : value) {
+        if (c == '?') continue;
+        key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+    }
 }
 
 }  // namespace
@@ -40,9 +57,18 @@ CFileCheckList::CFileCheckList(FileClassParams params, std::string_view checkLis
 
 void CFileCheckList::OnRowLoaded(CTable& table, int row) {
     if (&table != checkList_) return;
+    if (row == 0) {
+        ReserveFor(keyIndex_, table);
+        ReserveFor(exeIndex_, table);
+    }
     const Row& values = *checkList_->GetRow(row);
-    keyIndex_[LowerCase(CheckListKey(values[kCompany], values[kProduct], values[kVersion],
-                                     values[kOriginalFile]))] = row;
+    // The same text as LowerCase(CheckListKey(...)), built in one reused buffer.
+    keyScratch_.clear();
+    for (int column : {kCompany, kProduct, kVersion, kOriginalFile}) {
+        if (column != kCompany) keyScratch_ += '\t';
+        AppendIndexForm(keyScratch_, values[column]);
+    }
+    keyIndex_[keyScratch_] = row;
     exeIndex_[LowerCase(values[kExeFile])] = row;
 }
 

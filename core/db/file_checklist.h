@@ -41,6 +41,7 @@ protected:
 private:
     TextIndex keyIndex_;
     TextIndex exeIndex_;
+    std::string keyScratch_;
     LazyColumnIndex dbIdIndex_;
 };
 

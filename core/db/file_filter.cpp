@@ -25,6 +25,7 @@ CFileFilter::CFileFilter() : CFileFramework(FilterParams()) {
 
 void CFileFilter::OnRowLoaded(CTable& table, int row) {
     if (&table != swList_) return;
+    if (row == 0) ReserveFor(keyIndex_, table);
     // The four columns are the whole row.
     keyIndex_[LowerCase(swList_->GetRowText(row))] = row;
 }

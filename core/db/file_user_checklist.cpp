@@ -24,6 +24,7 @@ CFileUserCheckList::CFileUserCheckList() : CFileCheckList(UserCheckListParams(),
 void CFileUserCheckList::OnRowLoaded(CTable& table, int row) {
     CFileCheckList::OnRowLoaded(table, row);
     if (&table != checkList_) return;
+    if (row == 0) ReserveFor(hashIndex_, table);
     // A row without a hash reads "-"; it is left out so that no lookup can ever find it by hash.
     const std::string& sha1 = (*checkList_->GetRow(row))[kSha1];
     if (sha1 != kMissing) hashIndex_[LowerCase(sha1)] = row;

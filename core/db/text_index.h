@@ -20,6 +20,12 @@ struct TextHash {
 
 using TextIndex = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
 
+// Sizes an index for the rows a section may hold (the lines between its markers), so that filling
+// it never rehashes; called before the section's first row is indexed.
+inline void ReserveFor(TextIndex& index, const CTable& table) {
+    if (table.endLine > table.startLine) index.reserve(static_cast<size_t>(table.endLine - table.startLine - 1));
+}
+
 // The row stored under `key`, or -1.
 inline int FindRow(const TextIndex& index, std::string_view key) {
     auto it = index.find(key);

@@ -162,18 +162,23 @@ std::optional<std::uint64_t> LockedFile::Size() const {
 
 std::optional<std::string> LockedFile::ReadAll() const {
     auto size = Size();
-    if (!size) return std::nullopt;
-    std::string bytes(*size, '\0');
+    std::string bytes;
+    if (!size || !ReadAt(0, *size, bytes)) return std::nullopt;
+    return bytes;
+}
+
+bool LockedFile::ReadAt(std::uint64_t offset, std::size_t length, std::string& out) const {
+    out.resize(length);
     size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = pread(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    while (done < length) {
+        ssize_t n = pread(fd_, out.data() + done, length - done, static_cast<off_t>(offset + done));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return std::nullopt;
-        if (n == 0) break;  // the file shrank meanwhile
+        if (n < 0) return false;
+        if (n == 0) break;  // the end of the file (it may have shrunk meanwhile)
         done += static_cast<size_t>(n);
     }
-    bytes.resize(done);
-    return bytes;
+    out.resize(done);
+    return true;
 }
 
 bool LockedFile::Replace(std::string_view bytes, std::string* error) {
