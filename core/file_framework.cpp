@@ -146,7 +146,15 @@ std::string CFileFramework::BuildFileBytes() const {
     std::string buffer;
     for (const auto& table : tables_) {
         std::string text = StartMarker(table->Name()) + "\r\n";
-        for (int i = 0; i < table->GetRowCount(); ++i) text += table->GetRowText(i) + "\r\n";
+        for (int i = 0; i < table->GetRowCount(); ++i) {
+            // The row's values joined by TAB, appended in place (no text per row).
+            const Row& values = *table->GetRow(i);
+            for (size_t v = 0; v < values.size(); ++v) {
+                if (v) text += '\t';
+                text += values[v];
+            }
+            text += "\r\n";
+        }
         text += EndMarker(table->Name()) + "\r\n";
         AppendCodePageBytes(buffer, text);
     }

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "core/text_util.h"
+#include "core/utf8.h"
 
 namespace scx {
 namespace {
@@ -106,15 +107,35 @@ bool CSoftwareTable::IsTrackedColumn(int column) const {
            column == productColumn_;
 }
 
-std::string CSoftwareTable::Key(std::string_view gubun, std::string_view company,
-                                std::string_view product) {
+namespace {
+
+// Appends the lower case of `text` exactly as LowerCase gives it, without a temporary.
+void AppendLowerCase(std::string& out, std::string_view text) {
+    ForEachCodePoint(text, [&out](char32_t c, std::string_view raw) {
+        if (c < 0x80) {
+            out += static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+            return;
+        }
+        char32_t lower = FoldCase(c);
+        if (lower == c)
+            out.append(raw);
+        else
+            AppendUtf8(out, lower);
+    });
+}
+
+}  // namespace
+
+const std::string& CSoftwareTable::Key(std::string_view gubun, std::string_view company,
+                                       std::string_view product) const {
     // Values never hold a TAB (it separates them in the file), so the joined key is unambiguous.
-    std::string key = LowerCase(gubun);
-    key += '\t';
-    key += LowerCase(company);
-    key += '\t';
-    key += LowerCase(product);
-    return key;
+    keyBuffer_.clear();
+    AppendLowerCase(keyBuffer_, gubun);
+    keyBuffer_ += '\t';
+    AppendLowerCase(keyBuffer_, company);
+    keyBuffer_ += '\t';
+    AppendLowerCase(keyBuffer_, product);
+    return keyBuffer_;
 }
 
 void CSoftwareTable::ResetTracking() const {
@@ -133,8 +154,7 @@ void CSoftwareTable::TrackRow(int row) const {
 int CSoftwareTable::FindSoftware(std::string_view gubun, std::string_view company,
                                  std::string_view product) const {
     Sync();
-    auto it = firstRow_.find(Key(gubun, company, product));
-    return it == firstRow_.end() ? -1 : it->second;
+    return FindRow(firstRow_, Key(gubun, company, product));
 }
 
 }  // namespace scx

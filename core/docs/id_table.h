@@ -12,6 +12,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "core/db/text_index.h"
 #include "core/table.h"
 
 namespace scx {
@@ -66,12 +67,14 @@ protected:
     bool IsTrackedColumn(int column) const override;
 
 private:
-    static std::string Key(std::string_view gubun, std::string_view company, std::string_view product);
+    // The three values lower-cased and joined by TAB, in `keyBuffer_`.
+    const std::string& Key(std::string_view gubun, std::string_view company, std::string_view product) const;
 
     int gubunColumn_ = -1;
     int companyColumn_ = -1;
     int productColumn_ = -1;
-    mutable std::unordered_map<std::string, int> firstRow_;
+    mutable TextIndex firstRow_;
+    mutable std::string keyBuffer_;
 };
 
 }  // namespace scx

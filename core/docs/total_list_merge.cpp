@@ -20,17 +20,25 @@ const std::string& Value(const std::string& text) {
 
 bool IsResult(const LinkedSections& s) { return s.kind == LinkedSections::Kind::Result; }
 
-void CountOneMore(CSoftwareTable& software, int row, std::string_view column) {
-    long long count = ParseDigits(software.GetCell(row, column));
-    software.SetCell(row, column, CountText(AddCounts(count, 1)));
+void CountOneMore(CSoftwareTable& software, int row, int column) {
+    long long count = ParseDigits((*software.GetRow(row))[column]);
+    software.SetCell(row, software.Columns()[column], CountText(AddCounts(count, 1)));
 }
 
+// An install record: the PC, the software and the five install values of the program (or of
+// the package's joined values).
 void AddHistory(CTableMulti& history, const std::string& userId, const std::string& softwareId,
-                const Row& installs) {
-    Row row{userId, softwareId};
-    for (const auto& value : installs) row.push_back(Value(value));
-    history.AddRow(row);
+                const Row& values, const int (&columns)[5]) {
+    Row row;
+    row.reserve(7);
+    row.push_back(userId);
+    row.push_back(softwareId);
+    for (int c : columns) row.push_back(Value(values[c]));
+    history.AddRow(std::move(row));
 }
+
+constexpr int kInstallColumns[5] = {kIptExeFile, kIptPath, kIptCreateDate, kIptSerialNo, kIptInstallDate};
+constexpr int kJoinedColumns[5] = {0, 1, 2, 3, 4};
 
 struct Fold {
     std::vector<int> rows;             // component rows of the PC, highest first
@@ -70,18 +78,11 @@ int FindEdition(const PackageSuits::Package& package, const CTableMulti& subs, c
 
 // The package's install values: each component's value followed by ";", highest row first.
 Row JoinInstalls(const CTableMulti& iptSoftware, const Fold& fold) {
-    static constexpr int kColumns[] = {kIptExeFile, kIptPath, kIptCreateDate, kIptSerialNo,
-                                       kIptInstallDate};
-    Row joined(std::size(kColumns));
+    Row joined(std::size(kInstallColumns));
     for (int o : fold.rows)
-        for (size_t c = 0; c < std::size(kColumns); ++c)
-            joined[c] += (*iptSoftware.GetRow(o))[kColumns[c]] + ";";
+        for (size_t c = 0; c < std::size(kInstallColumns); ++c)
+            joined[c] += (*iptSoftware.GetRow(o))[kInstallColumns[c]] + ";";
     return joined;
-}
-
-Row InstallValues(const Row& program) {
-    return {program[kIptExeFile], program[kIptPath], program[kIptCreateDate],
-            program[kIptSerialNo], program[kIptInstallDate]};
 }
 
 bool IsOsOnBrandPc(const std::string& pcKinds, const Row& program) {
@@ -95,9 +96,9 @@ void CountProgram(LinkedSections& s, const std::string& user, const std::string&
     int k = s.software.FindSoftware(program[kIptGubun], program[kIptDispCompany],
                                     program[kIptDispProduct]);
     if (k >= 0) {
-        CountOneMore(s.software, k, "INSTALL_CNT");
-        if (licensedOs) CountOneMore(s.software, k, "RIGHT_CNT");
-        AddHistory(s.history, user, (*s.software.GetRow(k))[kSwId], InstallValues(program));
+        CountOneMore(s.software, k, kSwInstallCnt);
+        if (licensedOs) CountOneMore(s.software, k, kSwRightCnt);
+        AddHistory(s.history, user, (*s.software.GetRow(k))[kSwId], program, kInstallColumns);
         return;
     }
     long long n = NextId(s.software);
@@ -112,7 +113,7 @@ void CountProgram(LinkedSections& s, const std::string& user, const std::string&
         row.insert(row.end(), {"-", "-", "-"});
     }
     if (s.software.AddRow(row) < 0) return;
-    AddHistory(s.history, user, CountText(n), InstallValues(program));
+    AddHistory(s.history, user, CountText(n), program, kInstallColumns);
     // Programs not identified through the checklist keep their version-resource values.
     if (s.keys && (program[kIptGubun] == "2" || program[kIptGubun] == "99"))
         s.keys->AddRow(Row{Value(program[kIptCompany]), Value(program[kIptProduct]),
@@ -156,8 +157,8 @@ int FoldPackageParts(LinkedSections& s, CTableMulti& iptSoftware, long long user
 
         int k = s.software.FindSoftware("0", pkg[kPkgCompany], product);
         if (k >= 0) {
-            CountOneMore(s.software, k, "INSTALL_CNT");
-            AddHistory(s.history, user, (*s.software.GetRow(k))[kSwId], installs);
+            CountOneMore(s.software, k, kSwInstallCnt);
+            AddHistory(s.history, user, (*s.software.GetRow(k))[kSwId], installs, kJoinedColumns);
         } else {
             long long n = NextId(s.software);
             if (n < 0) continue;
@@ -165,7 +166,7 @@ int FoldPackageParts(LinkedSections& s, CTableMulti& iptSoftware, long long user
                     Value(sub[kSubPrice]), "1", "-", Value(pkg[kPkgSwType]), "-", "-", "-"};
             if (IsResult(s)) row.push_back("0");
             if (s.software.AddRow(row) < 0) continue;
-            AddHistory(s.history, user, CountText(n), installs);
+            AddHistory(s.history, user, CountText(n), installs, kJoinedColumns);
         }
         for (int o : fold.rows) iptSoftware.DeleteRow(o);
         ++count;
