@@ -24,7 +24,9 @@ int main(int argc, char** argv) {
     }
     if (mode == "load" && argc == 3) {
         auto start = std::chrono::steady_clock::now();
-        scx::CFileCheckList list;
+        // Measured is the load; the process ends without freeing the tables, as a program that
+        // keeps its database until it exits would.
+        auto& list = *new scx::CFileCheckList;
         if (!list.Load(argv[2], true)) return 1;
         double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         rusage usage{};
