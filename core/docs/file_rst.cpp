@@ -14,17 +14,6 @@ namespace {
 
 using namespace fields;
 
-FileClassParams RstParams() {
-    FileClassParams p;
-    p.folder = DefaultFolder::CheckOutRst;
-    p.loadAccess = platform::Access::ReadWrite;
-    p.loadShare = platform::Share::DenyWrite;
-    p.keepOpen = true;
-    p.writable = true;
-    p.saveAsSetsPath = false;
-    return p;
-}
-
 struct SectionKind {
     std::string_view name;
     std::string_view columns;
@@ -59,7 +48,7 @@ std::vector<int> HighestFirst(std::vector<int> rows) {
 
 }  // namespace
 
-CFileRST::CFileRST() : CFileFramework(RstParams()) {
+CFileRST::CFileRST() : CFileFramework(LinkedDocumentParams(DefaultFolder::CheckOutRst)) {
     header_ = AddSection<CTableSingle>("#HEADER", columns::kTotalHeader);
     baseInfo_ = AddSection<CTableSingle>("#BASEINFO", columns::kRstBaseInfo);
     userInfo_ = AddSection<CIdTable>("#USERINFO", columns::kTotalUserInfo);

@@ -3,22 +3,9 @@
 #include "core/record_columns.h"
 
 namespace scx {
-namespace {
 
-FileClassParams TlsParams() {
-    FileClassParams p;
-    p.folder = DefaultFolder::CheckOutTls;
-    p.loadAccess = platform::Access::ReadWrite;
-    p.loadShare = platform::Share::DenyWrite;
-    p.keepOpen = true;
-    p.writable = true;
-    p.saveAsSetsPath = false;
-    return p;
-}
-
-}  // namespace
-
-CFileTLS::CFileTLS(Prompter* prompter) : CFileFramework(TlsParams()), prompter_(prompter) {
+CFileTLS::CFileTLS(Prompter* prompter)
+    : CFileFramework(LinkedDocumentParams(DefaultFolder::CheckOutTls)), prompter_(prompter) {
     header_ = AddSection<CTableSingle>("#HEADER", columns::kTotalHeader);
     userInfo_ = AddSection<CIdTable>("#USERINFO", columns::kTotalUserInfo);
     swList_ = AddSection<CSoftwareTable>("#SWLIST", columns::kTlsSwList);

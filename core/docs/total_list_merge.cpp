@@ -123,6 +123,17 @@ void CountProgram(LinkedSections& s, const std::string& user, const std::string&
 
 }  // namespace
 
+FileClassParams LinkedDocumentParams(DefaultFolder folder) {
+    FileClassParams p;
+    p.folder = folder;
+    p.loadAccess = platform::Access::ReadWrite;
+    p.loadShare = platform::Share::DenyWrite;
+    p.keepOpen = true;
+    p.writable = true;
+    p.saveAsSetsPath = false;
+    return p;
+}
+
 int LoadInspectionResult(CFileIPT& ipt, std::string_view nameOrPath) {
     bool isPath = nameOrPath.find_first_of("/\\") != std::string_view::npos;
     return ipt.Load(nameOrPath, isPath);

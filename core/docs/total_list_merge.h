@@ -13,6 +13,10 @@
 
 namespace scx {
 
+// Class parameters of total lists and results: held read/write while denying others write access
+// after Load; SaveAs writes a new file without taking its path.
+FileClassParams LinkedDocumentParams(DefaultFolder folder);
+
 struct LinkedSections {
     enum class Kind { TotalList, Result };
     Kind kind;
