@@ -1,5 +1,6 @@
 #include "core/docs/id_table.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "core/text_util.h"
@@ -91,7 +92,11 @@ long long CIdTable::NextId() const {
 void CIdTable::ResetTracking() const { maxId_ = -1; }
 
 void CIdTable::TrackRow(int row) const {
-    long long id = idColumn_ >= 0 ? ParseDigits((*GetRow(row))[idColumn_]) : -1;
+    const Row& values = *GetRow(row);
+    // Rows keep the length they were added with, even if the columns changed since.
+    long long id = idColumn_ >= 0 && static_cast<size_t>(idColumn_) < values.size()
+                       ? ParseDigits(values[idColumn_])
+                       : -1;
     if (id > maxId_) maxId_ = id;
 }
 
@@ -145,8 +150,10 @@ void CSoftwareTable::ResetTracking() const {
 
 void CSoftwareTable::TrackRow(int row) const {
     CIdTable::TrackRow(row);
-    if (gubunColumn_ < 0 || companyColumn_ < 0 || productColumn_ < 0) return;
     const Row& values = *GetRow(row);
+    int last = std::max({gubunColumn_, companyColumn_, productColumn_});
+    if (std::min({gubunColumn_, companyColumn_, productColumn_}) < 0 || static_cast<size_t>(last) >= values.size())
+        return;
     // The earlier row stays: the lookup gives the first match in table order.
     firstRow_.try_emplace(Key(values[gubunColumn_], values[companyColumn_], values[productColumn_]), row);
 }
