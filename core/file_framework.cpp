@@ -29,13 +29,8 @@ const CTable* CFileFramework::GetTable(std::string_view name) const {
 CTable* CFileFramework::ResetTable(std::string_view, bool) { return nullptr; }
 
 CTable* CFileFramework::ReplaceSection(std::string_view name, std::unique_ptr<CTable> table) {
-    for (auto& slot : tables_) {
-        if (slot->Name() == name) {
-            slot = std::move(table);
-            return slot.get();
-        }
-    }
-    return nullptr;
+    CTable* fresh = table.get();
+    return SwapSection(name, std::move(table)) ? fresh : nullptr;
 }
 
 std::unique_ptr<CTable> CFileFramework::SwapSection(std::string_view name,
