@@ -35,7 +35,8 @@ template <typename Probe>
 void RunLookups(benchmark::State& state, Probe probe) {
     const auto& list = List();
     std::vector<std::string> keys;
-    for (int i = 0; i < 4096; ++i) keys.push_back(probe(static_cast<int>((i * 7919L) % (2 * kRows))));
+    for (int i = 0; i < 4096; ++i)
+        keys.push_back(probe(static_cast<int>((i * 7919L) % (2 * kRows))));
     size_t n = 0;
     int found = 0;
     for (auto _ : state) {

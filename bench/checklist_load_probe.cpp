@@ -28,11 +28,12 @@ int main(int argc, char** argv) {
         // keeps its database until it exits would.
         auto& list = *new scx::CFileCheckList;
         if (!list.Load(argv[2], true)) return 1;
-        double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("load_seconds %.3f\nrows %d\npeak_rss_kb %ld\n", seconds, list.CheckList().GetRowCount(),
-                    usage.ru_maxrss);
+        std::printf("load_seconds %.3f\nrows %d\npeak_rss_kb %ld\n", seconds,
+                    list.CheckList().GetRowCount(), usage.ru_maxrss);
         return list.FindByDbId("100000") == 0 ? 0 : 1;
     }
     std::fprintf(stderr, "usage: checklist_load_probe make FILE ROWS | load FILE\n");

@@ -28,8 +28,10 @@ public:
     }
     std::string_view Usage() const override {
         return "build SRC_DIR OUT_DIR\n"
-               "Reads SRC_DIR/{windowchecklist,fontchecklist,userchecklist,package,filter}.tsv and\n"
-               "writes the .dat file of each into OUT_DIR; nothing is written unless all five build.";
+               "Reads SRC_DIR/{windowchecklist,fontchecklist,userchecklist,package,filter}.tsv "
+               "and\n"
+               "writes the .dat file of each into OUT_DIR; nothing is written unless all five "
+               "build.";
     }
 
     int Execute(const std::vector<std::string>& argv) override {
@@ -49,7 +51,8 @@ public:
             auto text = platform::ReadFileBytes(source, &error);
             if (!text) return Failure(*this, source + ": " + error);
             CFileRecordView file(*RecordKindOfFile(name));
-            if (!ReadDatabaseSource(*text, file, error)) return Failure(*this, source + ": " + error);
+            if (!ReadDatabaseSource(*text, file, error))
+                return Failure(*this, source + ": " + error);
             BuiltFile result{name, file.BuildFileBytes(), 0};
             for (const auto& table : file.Tables())
                 if (table->Name() != "#HEADER") result.rows += table->GetRowCount();
@@ -74,6 +77,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> MakeDbCommand() { return std::make_unique<DbCommand>(); }
+std::unique_ptr<Command> MakeDbCommand() {
+    return std::make_unique<DbCommand>();
+}
 
 }  // namespace scx::cli

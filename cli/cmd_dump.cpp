@@ -15,14 +15,16 @@ namespace {
 
 std::string KindNames() {
     std::string names;
-    for (const auto& kind : AllRecordKinds()) names += (names.empty() ? "" : "|") + std::string(kind.name);
+    for (const auto& kind : AllRecordKinds())
+        names += (names.empty() ? "" : "|") + std::string(kind.name);
     return names;
 }
 
 // Why a file that opened did not load: the first section whose markers are missing or misplaced.
 std::string WhyNotLoaded(const CFileFramework& file, const RecordKind& kind) {
     for (const auto& table : file.Tables()) {
-        if (table->startLine < 0) return "no " + CFileFramework::StartMarker(table->Name()) + " line";
+        if (table->startLine < 0)
+            return "no " + CFileFramework::StartMarker(table->Name()) + " line";
         if (table->endLine < 0) return "no " + CFileFramework::EndMarker(table->Name()) + " line";
         if (table->endLine <= table->startLine)
             return CFileFramework::EndMarker(table->Name()) + " comes before its start";
@@ -39,7 +41,8 @@ public:
     std::string_view Usage() const override {
         return "FILE [--kind ipt|tls|rst|checklist|userchecklist|filter|package]\n"
                "The kind comes from the extension (.ipt, .tls, .rst) or the database file name\n"
-               "(windowchecklist.dat, fontchecklist.dat, userchecklist.dat, filter.dat, package.dat).";
+               "(windowchecklist.dat, fontchecklist.dat, userchecklist.dat, filter.dat, "
+               "package.dat).";
     }
 
     int Execute(const std::vector<std::string>& argv) override {
@@ -53,7 +56,8 @@ public:
             if (!kind) return UsageError(*this, "unknown kind " + *name + " (" + KindNames() + ")");
         } else {
             kind = RecordKindOfFile(path);
-            if (!kind) return UsageError(*this, "cannot tell the kind of " + path + "; give --kind");
+            if (!kind)
+                return UsageError(*this, "cannot tell the kind of " + path + "; give --kind");
         }
 
         std::string error;
@@ -75,8 +79,10 @@ public:
     }
 
 private:
-    static void Print(const CTable& table, const std::vector<std::pair<int, std::string>>& skipped) {
-        std::cout << "\n" << table.Name() << " (lines " << table.startLine + 1 << "-" << table.endLine + 1
+    static void Print(const CTable& table,
+                      const std::vector<std::pair<int, std::string>>& skipped) {
+        std::cout << "\n"
+                  << table.Name() << " (lines " << table.startLine + 1 << "-" << table.endLine + 1
                   << ", " << table.GetRowCount() << (table.GetRowCount() == 1 ? " row" : " rows");
         if (!skipped.empty()) std::cout << ", " << skipped.size() << " skipped";
         std::cout << ")\n";
@@ -92,6 +98,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> MakeDumpCommand() { return std::make_unique<DumpCommand>(); }
+std::unique_ptr<Command> MakeDumpCommand() {
+    return std::make_unique<DumpCommand>();
+}
 
 }  // namespace scx::cli

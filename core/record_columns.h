@@ -34,16 +34,20 @@ inline constexpr std::string_view kTotalHeader = "ScrutinexVer";
 inline constexpr std::string_view kTotalUserInfo =
     "ID\tGROUP_NAME\tPC_NAME\tUSER_NAME\tCPU_KINDS\tOS_KINDS\tPC_KINDS\tPC_IP";
 inline constexpr std::string_view kTlsSwList =
-    "ID\tGUBUN\tDB_ID\tCOMPANY\tPRODUCT\tPRICE\tINSTALL_CNT\tETC\tSW_TYPE\tGRP_ID\tGRP_NAME\tGRP_SEQ";
+    "ID\tGUBUN\tDB_ID\tCOMPANY\tPRODUCT\tPRICE\tINSTALL_CNT\tETC\tSW_TYPE\tGRP_ID\tGRP_NAME\tGRP_"
+    "SEQ";
 inline constexpr std::string_view kPcHistory =
     "USER_ID\tSW_ID\tEXE_FILE\tPATH\tCREATE_DATE\tSERIAL_NO\tINSTALL_DATE";
-inline constexpr std::string_view kTlsKeyList = "COMPANY\tPRODUCT\tVERSION\tORIGINAL_FILE\tEXE_FILE";
+inline constexpr std::string_view kTlsKeyList =
+    "COMPANY\tPRODUCT\tVERSION\tORIGINAL_FILE\tEXE_FILE";
 inline constexpr std::string_view kRstBaseInfo =
-    "AREA\tREGU_HOST\tREGU_FORM\tREGULATOR\tREGU_DATE\tREGU_ORGAN\tBUSI_TYPE\tBUSI_DIVISION\tCORP_NO\t"
+    "AREA\tREGU_HOST\tREGU_FORM\tREGULATOR\tREGU_DATE\tREGU_ORGAN\tBUSI_TYPE\tBUSI_DIVISION\tCORP_"
+    "NO\t"
     "CORP_NAME\tBUSI_NO\tCEO_NAME\tCEO_NO\tIDENTIFIER_NAME\tIDENTIFIER_POSITION\tIDENTIFIER_RANK\t"
     "PC_COUNT\tCORP_TEL\tCORP_ADDRESS\tMEMO\tPEOPLE_COUNT";
 inline constexpr std::string_view kRstSwList =
-    "ID\tGUBUN\tDB_ID\tCOMPANY\tPRODUCT\tPRICE\tINSTALL_CNT\tETC\tSW_TYPE\tGRP_ID\tGRP_NAME\tGRP_SEQ\t"
+    "ID\tGUBUN\tDB_ID\tCOMPANY\tPRODUCT\tPRICE\tINSTALL_CNT\tETC\tSW_TYPE\tGRP_ID\tGRP_NAME\tGRP_"
+    "SEQ\t"
     "RIGHT_CNT";
 
 }  // namespace scx::columns

@@ -9,7 +9,10 @@ namespace scx {
 const std::vector<RecordKind>& AllRecordKinds() {
     using namespace columns;
     static const std::vector<RecordKind> kinds = {
-        {"ipt", {{"#HEADER", true, kIptHeader}, {"#USERINFO", true, kIptUserInfo}, {"#SWLIST", false, kIptSwList}}},
+        {"ipt",
+         {{"#HEADER", true, kIptHeader},
+          {"#USERINFO", true, kIptUserInfo},
+          {"#SWLIST", false, kIptSwList}}},
         {"tls",
          {{"#HEADER", true, kTotalHeader},
           {"#USERINFO", false, kTotalUserInfo},
@@ -26,7 +29,9 @@ const std::vector<RecordKind>& AllRecordKinds() {
         {"userchecklist", {{"#HEADER", true, kDbHeader}, {"#CHECKLIST", false, kUserCheckList}}},
         {"filter", {{"#HEADER", true, kDbHeader}, {"#SWLIST", false, kFilter}}},
         {"package",
-         {{"#HEADER", true, kDbHeader}, {"#PACKAGE", false, kPackage}, {"#SUB", false, kPackageSub}}},
+         {{"#HEADER", true, kDbHeader},
+          {"#PACKAGE", false, kPackage},
+          {"#SUB", false, kPackageSub}}},
     };
     return kinds;
 }
@@ -39,7 +44,8 @@ const RecordKind* FindRecordKind(std::string_view name) {
 
 const RecordKind* RecordKindOfFile(std::string_view path) {
     std::string name = LowerCase(GetFileNameOf(path));
-    if (name == "windowchecklist.dat" || name == "fontchecklist.dat") return FindRecordKind("checklist");
+    if (name == "windowchecklist.dat" || name == "fontchecklist.dat")
+        return FindRecordKind("checklist");
     if (name == "userchecklist.dat") return FindRecordKind("userchecklist");
     if (name == "filter.dat") return FindRecordKind("filter");
     if (name == "package.dat") return FindRecordKind("package");

@@ -18,7 +18,8 @@ struct SectionSpec {
 };
 
 struct RecordKind {
-    std::string_view name;  // "ipt", "tls", "rst", "checklist", "userchecklist", "filter", "package"
+    std::string_view
+        name;  // "ipt", "tls", "rst", "checklist", "userchecklist", "filter", "package"
     std::vector<SectionSpec> sections;
 };
 

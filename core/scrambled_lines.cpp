@@ -44,14 +44,16 @@ bool ForEachScrambledLine(const platform::LockedFile& file, bool decode, const L
         size_t n = static_cast<size_t>(std::min<std::uint64_t>(kSlice, total - p));
         if (!file.ReadAt(total - p - n, n, slice) || slice.size() != n) return false;
         std::reverse(slice.begin(), slice.end());
-        for (size_t i = 0; i < n; ++i) slice[i] = static_cast<char>(slice[i] ^ kCodecKey[(p + i) % 16]);
+        for (size_t i = 0; i < n; ++i)
+            slice[i] = static_cast<char>(slice[i] ^ kCodecKey[(p + i) % 16]);
         p += n;
         size_t zero = slice.find('\0');
         if (zero != std::string::npos) {
             slice.resize(zero);
             p = total;  // a zero byte ends the text
         }
-        size_t searchFrom = pending.empty() ? 0 : pending.size() - 1;  // a CR LF may straddle slices
+        size_t searchFrom =
+            pending.empty() ? 0 : pending.size() - 1;  // a CR LF may straddle slices
         pending += slice;
         size_t cut = std::string_view(pending).substr(searchFrom).rfind("\r\n");
         if (cut == std::string_view::npos) continue;

@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to the loaders of the checklist database files and of the inspection result
 // (.ipt), then exercises every lookup on what loaded.
 
+#include <unistd.h>
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 
 #include "core/codec.h"
 #include "core/db/file_checklist.h"
@@ -27,9 +27,12 @@ void ForSomeCells(const scx::CTable& table, std::string_view column, Fn&& fn) {
 }
 
 void Exercise(const scx::CFileCheckList& list) {
-    ForSomeCells(list.CheckList(), "EXE_FILE", [&](const std::string& v) { (void)list.FindByExe(v); });
-    ForSomeCells(list.CheckList(), "DB_ID", [&](const std::string& v) { (void)list.FindByDbId(v); });
-    ForSomeCells(list.CheckList(), "PRODUCT", [&](const std::string& v) { (void)list.FindByKey(v); });
+    ForSomeCells(list.CheckList(), "EXE_FILE",
+                 [&](const std::string& v) { (void)list.FindByExe(v); });
+    ForSomeCells(list.CheckList(), "DB_ID",
+                 [&](const std::string& v) { (void)list.FindByDbId(v); });
+    ForSomeCells(list.CheckList(), "PRODUCT",
+                 [&](const std::string& v) { (void)list.FindByKey(v); });
 }
 
 }  // namespace
@@ -56,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             scx::CFileUserCheckList list;
             if (list.Load(path, true)) {
                 Exercise(list);
-                ForSomeCells(list.CheckList(), "SHA1", [&](const std::string& v) { (void)list.FindBySha1(v); });
+                ForSomeCells(list.CheckList(), "SHA1",
+                             [&](const std::string& v) { (void)list.FindBySha1(v); });
             }
             break;
         }

@@ -37,22 +37,35 @@ std::shared_ptr<const File> Get(CheckListFile which) {
 
 std::string_view CheckListFileName(CheckListFile file) {
     switch (file) {
-        case CheckListFile::Window: return "windowchecklist.dat";
-        case CheckListFile::Font: return "fontchecklist.dat";
-        case CheckListFile::User: return "userchecklist.dat";
-        case CheckListFile::Package: return "package.dat";
-        case CheckListFile::Filter: return "filter.dat";
+        case CheckListFile::Window:
+            return "windowchecklist.dat";
+        case CheckListFile::Font:
+            return "fontchecklist.dat";
+        case CheckListFile::User:
+            return "userchecklist.dat";
+        case CheckListFile::Package:
+            return "package.dat";
+        case CheckListFile::Filter:
+            return "filter.dat";
     }
     return {};
 }
 
-std::shared_ptr<const CFileCheckList> GetWindowCheckList() { return Get<CFileCheckList>(CheckListFile::Window); }
-std::shared_ptr<const CFileCheckList> GetFontCheckList() { return Get<CFileCheckList>(CheckListFile::Font); }
+std::shared_ptr<const CFileCheckList> GetWindowCheckList() {
+    return Get<CFileCheckList>(CheckListFile::Window);
+}
+std::shared_ptr<const CFileCheckList> GetFontCheckList() {
+    return Get<CFileCheckList>(CheckListFile::Font);
+}
 std::shared_ptr<const CFileUserCheckList> GetUserCheckList() {
     return Get<CFileUserCheckList>(CheckListFile::User);
 }
-std::shared_ptr<const CFilePackage> GetPackageList() { return Get<CFilePackage>(CheckListFile::Package); }
-std::shared_ptr<const CFileFilter> GetFilterList() { return Get<CFileFilter>(CheckListFile::Filter); }
+std::shared_ptr<const CFilePackage> GetPackageList() {
+    return Get<CFilePackage>(CheckListFile::Package);
+}
+std::shared_ptr<const CFileFilter> GetFilterList() {
+    return Get<CFileFilter>(CheckListFile::Filter);
+}
 
 void ReleaseCheckListFile(CheckListFile file) {
     std::shared_ptr<CFileFramework> old;

@@ -13,7 +13,9 @@ std::string JoinColumns(const std::vector<std::string>& columns) {
     return text;
 }
 
-bool IsComment(std::string_view line) { return line.empty() || line == "#" || line.rfind("# ", 0) == 0; }
+bool IsComment(std::string_view line) {
+    return line.empty() || line == "#" || line.rfind("# ", 0) == 0;
+}
 
 }  // namespace
 
@@ -29,7 +31,8 @@ bool ReadDatabaseSource(std::string_view text, CFileFramework& file, std::string
     size_t pos = 0;
     while (pos < text.size()) {
         size_t end = text.find('\n', pos);
-        std::string_view line = text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
+        std::string_view line =
+            text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
         pos = end == std::string_view::npos ? text.size() : end + 1;
         ++lineNo;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -37,7 +40,8 @@ bool ReadDatabaseSource(std::string_view text, CFileFramework& file, std::string
         if (line.front() == '#' && line.find('\t') == std::string_view::npos) {
             table = file.GetTable(line);
             if (!table) return fail("unknown section " + std::string(line));
-            if (!seen.insert(std::string(line)).second) return fail("section " + std::string(line) + " given twice");
+            if (!seen.insert(std::string(line)).second)
+                return fail("section " + std::string(line) + " given twice");
             expectColumns = true;
             continue;
         }

@@ -12,8 +12,8 @@ namespace scx {
 
 // The lookup form of a program's version-resource values: each stripped of symbols, joined by TAB
 // in this order. FindByKey takes this text (letter case does not matter).
-std::string CheckListKey(std::string_view company, std::string_view product, std::string_view version,
-                         std::string_view originalFile);
+std::string CheckListKey(std::string_view company, std::string_view product,
+                         std::string_view version, std::string_view originalFile);
 
 class CFileCheckList : public CFileFramework {
 public:
@@ -39,9 +39,13 @@ protected:
     CTableMulti* checkList_;
 
 private:
-    TextIndex keyIndex_;
-    TextIndex exeIndex_;
-    std::string keyScratch_;
+    // The texts the key and file-name indexes hold for a row: lower case, the key's values
+    // stripped of symbols.
+    std::string IndexKeyOf(int row) const;
+    std::string ExeKeyOf(int row) const;
+
+    RowIndex keyIndex_;
+    RowIndex exeIndex_;
     LazyColumnIndex dbIdIndex_;
 };
 

@@ -1,24 +1,12 @@
 #include "core/db/file_filter.h"
 
+#include "core/db/db_file_params.h"
 #include "core/record_columns.h"
 #include "core/text_util.h"
 
 namespace scx {
-namespace {
 
-FileClassParams FilterParams() {
-    FileClassParams p;
-    p.folder = DefaultFolder::Program;
-    p.loadAccess = platform::Access::Read;
-    p.loadShare = platform::Share::DenyWrite;
-    p.keepOpen = false;
-    p.writable = false;
-    return p;
-}
-
-}  // namespace
-
-CFileFilter::CFileFilter() : CFileFramework(FilterParams()) {
+CFileFilter::CFileFilter() : CFileFramework(DatabaseFileParams(platform::Access::Read, false)) {
     header_ = AddSection<CTableSingle>("#HEADER", columns::kDbHeader);
     swList_ = AddSection<CTableMulti>("#SWLIST", columns::kFilter);
 }
@@ -26,10 +14,14 @@ CFileFilter::CFileFilter() : CFileFramework(FilterParams()) {
 void CFileFilter::OnRowLoaded(CTable& table, int row) {
     if (&table != swList_) return;
     if (row == 0) ReserveFor(keyIndex_, table);
-    // The four columns are the whole row.
-    keyIndex_[LowerCase(swList_->GetRowText(row))] = row;
+    keyIndex_.Insert(KeyOf(row), row, [this](int r) { return KeyOf(r); });
 }
 
-int CFileFilter::FindByKey(std::string_view key) const { return FindRow(keyIndex_, LowerCase(key)); }
+// The four columns are the whole row.
+std::string CFileFilter::KeyOf(int row) const { return LowerCase(swList_->GetRowText(row)); }
+
+int CFileFilter::FindByKey(std::string_view key) const {
+    return keyIndex_.Find(LowerCase(key), [this](int r) { return KeyOf(r); });
+}
 
 }  // namespace scx

@@ -1,6 +1,7 @@
 #pragma once
 // The filter list (filter.dat): version-resource key tuples that the scan treats specially.
 
+#include <string>
 #include <string_view>
 
 #include "core/db/text_index.h"
@@ -25,7 +26,8 @@ protected:
 private:
     CTableSingle* header_;
     CTableMulti* swList_;
-    TextIndex keyIndex_;
+    std::string KeyOf(int row) const;  // lower case
+    RowIndex keyIndex_;
 };
 
 }  // namespace scx

@@ -1,5 +1,6 @@
 #include "core/db/file_package.h"
 
+#include "core/db/db_file_params.h"
 #include "core/record_columns.h"
 #include "core/text_util.h"
 
@@ -11,19 +12,9 @@ constexpr int kPackageProduct = 2;
 constexpr int kSubPackageId = 0;
 constexpr int kSubName = 1;
 
-FileClassParams PackageParams() {
-    FileClassParams p;
-    p.folder = DefaultFolder::Program;
-    p.loadAccess = platform::Access::Read;
-    p.loadShare = platform::Share::DenyWrite;
-    p.keepOpen = false;
-    p.writable = false;
-    return p;
-}
-
 }  // namespace
 
-CFilePackage::CFilePackage() : CFileFramework(PackageParams()) {
+CFilePackage::CFilePackage() : CFileFramework(DatabaseFileParams(platform::Access::Read, false)) {
     header_ = AddSection<CTableSingle>("#HEADER", columns::kDbHeader);
     packages_ = AddSection<CTableMulti>("#PACKAGE", columns::kPackage);
     subs_ = AddSection<CTableMulti>("#SUB", columns::kPackageSub);

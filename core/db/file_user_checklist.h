@@ -18,7 +18,9 @@ protected:
     void OnRowLoaded(CTable& table, int row) override;
 
 private:
-    TextIndex hashIndex_;
+    std::string HashKeyOf(int row) const;  // lower case
+
+    RowIndex hashIndex_;
 };
 
 }  // namespace scx

@@ -1,14 +1,14 @@
 #pragma once
-// The lookup indexes of the checklist database: hash maps from an exact, case-sensitive text to a
-// row number, where a later row with the same text replaces an earlier one.
+// The lookup indexes of the checklist database: from an exact, case-sensitive text to a row number,
+// where a later row with the same text replaces an earlier one.
 
 #include <atomic>
 #include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
+#include "core/db/row_index.h"
 #include "core/table.h"
 
 namespace scx {
@@ -18,18 +18,11 @@ struct TextHash {
     size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
 };
 
-using TextIndex = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
-
 // Sizes an index for the rows a section may hold (the lines between its markers), so that filling
-// it never rehashes; called before the section's first row is indexed.
-inline void ReserveFor(TextIndex& index, const CTable& table) {
-    if (table.endLine > table.startLine) index.reserve(static_cast<size_t>(table.endLine - table.startLine - 1));
-}
-
-// The row stored under `key`, or -1.
-inline int FindRow(const TextIndex& index, std::string_view key) {
-    auto it = index.find(key);
-    return it == index.end() ? -1 : it->second;
+// it never grows it; called before the section's first row is indexed.
+inline void ReserveFor(RowIndex& index, const CTable& table) {
+    if (table.endLine > table.startLine)
+        index.Reserve(static_cast<size_t>(table.endLine - table.startLine - 1));
 }
 
 // An index of one column's exact values, filled on its first lookup. Lookups may come from several
@@ -41,18 +34,25 @@ public:
         if (!filled_.load(std::memory_order_acquire)) {
             std::lock_guard<std::mutex> lock(mutex_);
             if (!filled_.load(std::memory_order_relaxed)) {
-                for (int i = 0; i < table.GetRowCount(); ++i) index_[(*table.GetRow(i))[column]] = i;
-                filled_.store(!index_.empty(), std::memory_order_release);
+                index_.Reserve(static_cast<size_t>(table.GetRowCount()));
+                for (int i = 0; i < table.GetRowCount(); ++i)
+                    index_.Insert(ValueOf(table, column, i), i,
+                                  [&](int row) { return ValueOf(table, column, row); });
+                filled_.store(!index_.Empty(), std::memory_order_release);
             }
             if (!filled_.load(std::memory_order_relaxed)) return -1;
         }
-        return FindRow(index_, key);
+        return index_.Find(key, [&](int row) { return ValueOf(table, column, row); });
     }
 
 private:
+    static std::string_view ValueOf(const CTableMulti& table, int column, int row) {
+        return (*table.GetRow(row))[column];
+    }
+
     mutable std::mutex mutex_;
     mutable std::atomic<bool> filled_{false};
-    mutable TextIndex index_;
+    mutable RowIndex index_;
 };
 
 }  // namespace scx

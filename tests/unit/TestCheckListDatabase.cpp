@@ -10,15 +10,17 @@ using namespace scx;
 namespace {
 
 std::string CheckListText(std::string_view version, std::string_view product) {
-    return "#HEADER_START\r\n" + std::string(version) + "\r\n#HEADER_END\r\n#CHECKLIST_START\r\n1001\tAcme\t" +
-           std::string(product) + "\t17\tWORD.EXE\tword.exe\tA\tW\t1\t0\t1\tg\t1\t-\r\n#CHECKLIST_END\r\n";
+    return "#HEADER_START\r\n" + std::string(version) +
+           "\r\n#HEADER_END\r\n#CHECKLIST_START\r\n1001\tAcme\t" + std::string(product) +
+           "\t17\tWORD.EXE\tword.exe\tA\tW\t1\t0\t1\tg\t1\t-\r\n#CHECKLIST_END\r\n";
 }
 
 class CheckListDatabase : public ::testing::Test {
 protected:
     void TearDown() override { ReleaseCheckListDatabase(); }
     void WriteCheckList(std::string_view version, std::string_view product = "Word") {
-        test::WriteBytes(home.File("windowchecklist.dat"), test::ScrambledFromText(CheckListText(version, product)));
+        test::WriteBytes(home.File("windowchecklist.dat"),
+                         test::ScrambledFromText(CheckListText(version, product)));
     }
     test::TempHome home;
 };
@@ -32,14 +34,16 @@ TEST_F(CheckListDatabase, MissingOrBrokenFilesGiveNoneAndAreTriedAgain) {
     EXPECT_EQ(GetPackageList(), nullptr);
     EXPECT_EQ(GetFilterList(), nullptr);
     // A package file without its #SUB section does not load.
-    test::WriteBytes(home.File("package.dat"),
-                     test::ScrambledFromText("#HEADER_START\r\n1\r\n#HEADER_END\r\n#PACKAGE_START\r\n#PACKAGE_END\r\n"));
+    test::WriteBytes(
+        home.File("package.dat"),
+        test::ScrambledFromText(
+            "#HEADER_START\r\n1\r\n#HEADER_END\r\n#PACKAGE_START\r\n#PACKAGE_END\r\n"));
     EXPECT_EQ(GetPackageList(), nullptr);
     WriteCheckList("1");
     auto list = GetWindowCheckList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->GetPath(), home.File("windowchecklist.dat"));
-    EXPECT_EQ(GetWindowCheckList(), list);  // the same object, not reloaded
+    EXPECT_EQ(GetWindowCheckList(), list);   // the same object, not reloaded
     EXPECT_EQ(GetFontCheckList(), nullptr);  // each file is its own singleton
 }
 

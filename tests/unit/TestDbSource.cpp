@@ -8,7 +8,9 @@ using namespace scx;
 namespace {
 
 const std::string kGood =
-    "# packages\n\n#HEADER\nVersion\n7\n#PACKAGE\nDB_ID\tCOMPANY\tPRODUCT\tSW_TYPE\tGRP_ID\tGRP_NAME\tGRP_SEQ\tSUIT\r\n"
+    "# "
+    "packages\n\n#HEADER\nVersion\n7\n#PACKAGE\nDB_ID\tCOMPANY\tPRODUCT\tSW_TYPE\tGRP_ID\tGRP_"
+    "NAME\tGRP_SEQ\tSUIT\r\n"
     "900\tAcme\tAcme Office\t0\t90\t\xEC\x98\xA4\xED\x94\xBC\xEC\x8A\xA4\t1\t1;2\n"
     "#SUB\nPACKAGE_ID\tNAME\tPRICE\tSUIT\n900\t\t10\t1;2;\n";
 
@@ -32,10 +34,13 @@ TEST(DbSource, RejectsMalformedSourcesWithTheLine) {
         std::string error;
     } cases[] = {
         {replace(kGood, "#SUB\n", "#SUBS\n"), "line 9: unknown section #SUBS"},
-        {replace(kGood, "NAME\tPRICE", "PRICE\tNAME"), "line 10: #SUB columns must be: PACKAGE_ID\tNAME\tPRICE\tSUIT"},
-        {replace(kGood, "900\t\t10\t1;2;\n", "900\t10\t1;2;\n"), "line 11: 3 values, #SUB has 4 columns"},
+        {replace(kGood, "NAME\tPRICE", "PRICE\tNAME"),
+         "line 10: #SUB columns must be: PACKAGE_ID\tNAME\tPRICE\tSUIT"},
+        {replace(kGood, "900\t\t10\t1;2;\n", "900\t10\t1;2;\n"),
+         "line 11: 3 values, #SUB has 4 columns"},
         {replace(kGood, "\n7\n", "\n7\n8\n"), "line 6: #HEADER holds one row only"},
-        {replace(kGood, "#SUB\nPACKAGE_ID\tNAME\tPRICE\tSUIT\n900\t\t10\t1;2;\n", ""), "section #SUB is missing"},
+        {replace(kGood, "#SUB\nPACKAGE_ID\tNAME\tPRICE\tSUIT\n900\t\t10\t1;2;\n", ""),
+         "section #SUB is missing"},
         {"900\tAcme\n" + kGood, "line 1: a row before the first section line"},
         {kGood + "#HEADER\nVersion\n", "line 12: section #HEADER given twice"},
     };

@@ -9,15 +9,17 @@ using namespace scx;
 namespace {
 
 std::string IptText(std::string_view userInfo, std::initializer_list<std::string_view> rows) {
-    std::string text = "#HEADER_START\r\n0\t20261211_091500\t-\r\n#HEADER_END\r\n#USERINFO_START\r\n" +
-                       std::string(userInfo) + "\r\n#USERINFO_END\r\n#SWLIST_START\r\n";
+    std::string text =
+        "#HEADER_START\r\n0\t20261211_091500\t-\r\n#HEADER_END\r\n#USERINFO_START\r\n" +
+        std::string(userInfo) + "\r\n#USERINFO_END\r\n#SWLIST_START\r\n";
     for (auto row : rows) text += std::string(row) + "\r\n";
     return text + "#SWLIST_END\r\n";
 }
 
 std::string SwRow(std::string_view dbId) {
     return "1\t" + std::string(dbId) +
-           "\tAcme\tWord\t17\tWORD.EXE\tword.exe\tA\tW\t1\tC:\\Acme\\\t2026-12-01\t-\t0\t-\t-\t-\t-\t2026-01-02";
+           "\tAcme\tWord\t17\tWORD.EXE\tword.exe\tA\tW\t1\tC:\\Acme\\\t2026-12-01\t-\t0\t-\t-\t-\t-"
+           "\t2026-01-02";
 }
 
 }  // namespace
@@ -27,7 +29,8 @@ TEST(FileIPT, LoadsShortUserInfoAndSkipsBadSoftwareLines) {
     std::string row18 = SwRow("1002");
     row18.erase(row18.rfind('\t'));
     test::WriteBytes(home.File("pc.ipt"),
-                     test::ScrambledFromText(IptText("dept\tPC1\tkim\t-\t-", {SwRow("1001"), row18, SwRow("1003")})));
+                     test::ScrambledFromText(
+                         IptText("dept\tPC1\tkim\t-\t-", {SwRow("1001"), row18, SwRow("1003")})));
     CFileIPT ipt;
     ASSERT_EQ(ipt.Load(home.File("pc.ipt"), true), 1);
     EXPECT_TRUE(ipt.IsLoaded());
@@ -41,8 +44,10 @@ TEST(FileIPT, OtherKindsOfRecordFile) {
     test::TempHome home;
     // A total list has the same three section names; its software lines have 12 fields.
     std::string tls =
-        "#HEADER_START\r\n2\r\n#HEADER_END\r\n#USERINFO_START\r\n0\tdept\tPC1\tkim\t-\t-\t0\t10.0.0.1\r\n#USERINFO_END\r\n"
-        "#SWLIST_START\r\n0\t1\t1001\tA\tW\t1\t1\t-\t0\t-\t-\t-\r\n1\t1\t1002\tA\tS\t1\t2\t-\t0\t-\t-\t-\r\n#SWLIST_END\r\n"
+        "#HEADER_START\r\n2\r\n#HEADER_END\r\n#USERINFO_START\r\n0\tdept\tPC1\tkim\t-\t-\t0\t10.0."
+        "0.1\r\n#USERINFO_END\r\n"
+        "#SWLIST_START\r\n0\t1\t1001\tA\tW\t1\t1\t-\t0\t-\t-\t-\r\n1\t1\t1002\tA\tS\t1\t2\t-\t0\t-"
+        "\t-\t-\r\n#SWLIST_END\r\n"
         "#PCHISTORY_START\r\n0\t0\tword.exe\tC:\\\t-\t-\t-\r\n#PCHISTORY_END\r\n";
     test::WriteBytes(home.File("total.tls"), test::ScrambledFromText(tls));
     CFileIPT fromTotal;
@@ -50,8 +55,10 @@ TEST(FileIPT, OtherKindsOfRecordFile) {
     EXPECT_EQ(fromTotal.SwList().GetRowCount(), 0);
 
     // A checklist database file lacks #USERINFO and #SWLIST.
-    test::WriteBytes(home.File("windowchecklist.dat"),
-                     test::ScrambledFromText("#HEADER_START\r\n1\r\n#HEADER_END\r\n#CHECKLIST_START\r\n#CHECKLIST_END\r\n"));
+    test::WriteBytes(
+        home.File("windowchecklist.dat"),
+        test::ScrambledFromText(
+            "#HEADER_START\r\n1\r\n#HEADER_END\r\n#CHECKLIST_START\r\n#CHECKLIST_END\r\n"));
     CFileIPT fromDatabase;
     EXPECT_EQ(fromDatabase.Load(home.File("windowchecklist.dat"), true), 0);
     EXPECT_FALSE(fromDatabase.IsLoaded());

@@ -38,7 +38,13 @@ void ExpectSameLines(const test::TempHome& home, const std::string& storedText, 
 
 TEST(ScrambledLines, SlicesReadLikeTheWholeFile) {
     test::TempHome home;
-    const std::string pieces[] = {"\r\n", "\r\n\r\n", "\r", "\n", "a\tb", "#SWLIST_START", "\xC7\xD1\xB1\xDB",
+    const std::string pieces[] = {"\r\n",
+                                  "\r\n\r\n",
+                                  "\r",
+                                  "\n",
+                                  "a\tb",
+                                  "#SWLIST_START",
+                                  "\xC7\xD1\xB1\xDB",
                                   "\x81",  // a lead byte without its trail byte
                                   "0123456789abcdef"};
     std::mt19937 rng(11);
@@ -52,15 +58,17 @@ TEST(ScrambledLines, SlicesReadLikeTheWholeFile) {
     ExpectSameLines(home, straddle + "\r\nend", "CR LF across the boundary");
     ExpectSameLines(home, straddle + "\xC7\xD1\r\n\r\n", "character across the boundary");
     // A zero byte ends the text, in the second slice.
-    ExpectSameLines(home, std::string(kSlice + 10, 'y') + "\r\nz" + std::string(1, '\0') + "\r\nhidden\r\n",
-                    "zero byte");
+    ExpectSameLines(
+        home, std::string(kSlice + 10, 'y') + "\r\nz" + std::string(1, '\0') + "\r\nhidden\r\n",
+        "zero byte");
 }
 
 TEST(ScrambledLines, ZeroLengthFileFails) {
     test::TempHome home;
     test::WriteBytes(home.File("empty.dat"), "");
     platform::LockedFile file;
-    ASSERT_TRUE(file.Open(home.File("empty.dat"), platform::Access::Read, platform::Share::DenyNone));
+    ASSERT_TRUE(
+        file.Open(home.File("empty.dat"), platform::Access::Read, platform::Share::DenyNone));
     bool called = false;
     EXPECT_FALSE(ForEachScrambledLine(file, true, [&](int, std::string_view) { called = true; }));
     EXPECT_FALSE(called);
