@@ -161,7 +161,8 @@ void CSoftwareTable::TrackRow(int row) const {
 int CSoftwareTable::FindSoftware(std::string_view gubun, std::string_view company,
                                  std::string_view product) const {
     Sync();
-    return FindRow(firstRow_, Key(gubun, company, product));
+    auto it = firstRow_.find(Key(gubun, company, product));
+    return it == firstRow_.end() ? -1 : it->second;
 }
 
 }  // namespace scx

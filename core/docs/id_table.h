@@ -73,7 +73,7 @@ private:
     int gubunColumn_ = -1;
     int companyColumn_ = -1;
     int productColumn_ = -1;
-    mutable TextIndex firstRow_;
+    mutable std::unordered_map<std::string, int, TextHash, std::equal_to<>> firstRow_;
     mutable std::string keyBuffer_;
 };
 
