@@ -4,7 +4,6 @@
 // flag a question is answered 아니요, which lets multi-file work go on, and that is said on stderr.
 // Messages go to stderr.
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -27,10 +26,7 @@ private:
     Mode mode_;
 };
 
-// The flags of the verbs that ask questions, and the mode they choose. Empty `error` when fine.
-inline const std::set<std::string> kAnswerFlags = {"--yes", "--no"};
+// The mode that the flags --yes and --no of a verb choose; `error` is set when both are given.
 TerminalPrompter::Mode AnswerMode(const Args& args, std::string& error);
-inline constexpr const char* kAnswerUsage =
-    "--yes / --no answer every question the work asks (default: ask on the terminal)";
 
 }  // namespace scx::cli
