@@ -149,6 +149,11 @@ std::string CFileFramework::BuildFileBytes() const {
                 text += values[v];
             }
             text += "\r\n";
+            // Converted a slice at a time: no whole-section text next to its converted copy.
+            if (text.size() >= (1u << 16)) {
+                AppendCodePageBytes(buffer, text);
+                text.clear();
+            }
         }
         text += EndMarker(table->Name()) + "\r\n";
         AppendCodePageBytes(buffer, text);
