@@ -1,10 +1,12 @@
-// Times the aggregation run and adding inspection results to a result against only loading the
-// same inspection files, in one run on generated data, and prints the ratios:
-//   aggregate(1,000) / load(1,000), aggregate(10,000) / aggregate(1,000), and the same for adding
-//   to a result. 1,000 generated .ipt files of 200 programs each (about 2,000 distinct programs,
-//   parts of 50 packages among them); the 10,000-file runs take each file ten times.
+// One job of the aggregation benchmark, timed in a process of its own (so no job inherits the heap
+// another one grew): generating the data, only loading the inspection files, the aggregation run,
+// or adding the files to a result. bench/aggregation_vs_load.sh runs them and prints the ratios.
 //
-// usage: aggregation_vs_load [FILES=1000] [ROWS=200]
+// usage: aggregation_vs_load generate FILES ROWS
+//        aggregation_vs_load load|aggregate|add FILES TIMES
+// The data folder is SCX_HOME. Generated: FILES .ipt files of ROWS programs each (about 2,000
+// distinct programs, parts of 50 packages among them) and package.dat; TIMES takes each file that
+// many times. Prints the seconds the job took.
 
 #include <unistd.h>
 
@@ -12,7 +14,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -141,27 +142,24 @@ double AddToResult(const std::vector<std::string>& names) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int files = argc > 1 ? std::atoi(argv[1]) : 1000;
-    int rows = argc > 2 ? std::atoi(argv[2]) : 200;
-    std::string home = std::filesystem::temp_directory_path() / ("scx-bench-aggregation-" + std::to_string(getpid()));
-    setenv("SCX_HOME", home.c_str(), 1);
-    EnsureCheckOutFolders(false);
-    Generate(files, rows);
-
-    std::vector<std::string> once = Names(files, 1), tenTimes = Names(files, 10);
-    LoadOnly(once);  // warm the page cache
-    double load = LoadOnly(once);
-    double aggregate = Aggregate(once);
-    double aggregateTen = Aggregate(tenTimes);
-    double add = AddToResult(once);
-    double addTen = AddToResult(tenTimes);
-
-    std::printf("%d files x %d programs\n", files, rows);
-    std::printf("load only        %8.3f s\n", load);
-    std::printf("aggregate        %8.3f s   ratio to load %.2f (limit 1.5)\n", aggregate, aggregate / load);
-    std::printf("aggregate x10    %8.3f s   ratio to x1   %.2f (limit 11)\n", aggregateTen, aggregateTen / aggregate);
-    std::printf("add to result    %8.3f s   ratio to load %.2f (limit 1.5)\n", add, add / load);
-    std::printf("add x10          %8.3f s   ratio to x1   %.2f (limit 11)\n", addTen, addTen / add);
-    if (!getenv("SCX_BENCH_KEEP")) std::filesystem::remove_all(home);
+    if (argc != 4 || !getenv("SCX_HOME")) {
+        std::fprintf(stderr, "usage: SCX_HOME=DIR aggregation_vs_load generate FILES ROWS | load|aggregate|add FILES TIMES\n");
+        return 2;
+    }
+    std::string job = argv[1];
+    int files = std::atoi(argv[2]);
+    int third = std::atoi(argv[3]);
+    if (job == "generate") {
+        EnsureCheckOutFolders(false);
+        Generate(files, third);
+        return 0;
+    }
+    std::vector<std::string> names = Names(files, third);
+    double seconds = job == "load"        ? LoadOnly(names)
+                     : job == "aggregate" ? Aggregate(names)
+                     : job == "add"       ? AddToResult(names)
+                                          : -1;
+    if (seconds < 0) return 2;
+    std::printf("%.3f\n", seconds);
     return 0;
 }

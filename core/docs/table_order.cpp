@@ -4,6 +4,7 @@
 #include <limits>
 #include <numeric>
 
+#include "core/docs/id_table.h"
 #include "core/text_util.h"
 
 namespace scx {
@@ -37,12 +38,24 @@ void SortSoftwareRows(CFileFramework& file, std::string_view primary, bool ascen
     ReorderRows(*table, order);
 }
 
+namespace {
+
+// Appends a row without copying its values, through the ID section's own bookkeeping when it is one.
+void AppendRow(CTableMulti& table, Row&& row) {
+    if (auto* ids = dynamic_cast<CIdTable*>(&table))
+        ids->AddRow(std::move(row));
+    else
+        table.AddRow(std::move(row));
+}
+
+}  // namespace
+
 void ReorderRows(CTableMulti& table, const std::vector<int>& order) {
     std::vector<Row> rows;
     rows.reserve(order.size());
     for (int i : order) rows.push_back(*table.GetRow(i));
     for (int i = table.GetRowCount() - 1; i >= 0; --i) table.DeleteRow(i);
-    for (auto& row : rows) table.AddRow(row);
+    for (auto& row : rows) AppendRow(table, std::move(row));
 }
 
 int RemoveRowsIf(CTableMulti& table, const std::function<bool(const Row&)>& remove) {
@@ -56,7 +69,7 @@ int RemoveRowsIf(CTableMulti& table, const std::function<bool(const Row&)>& remo
     }
     if (removed == 0) return 0;
     for (int i = table.GetRowCount() - 1; i >= 0; --i) table.DeleteRow(i);
-    for (auto& row : kept) table.AddRow(row);
+    for (auto& row : kept) AppendRow(table, std::move(row));
     return removed;
 }
 
