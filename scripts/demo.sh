@@ -21,3 +21,12 @@ od -A d -t x1 "$out/sample.ipt" | head -3
 echo "read back with scx decode:"
 "$scx" decode "$out/sample.ipt" | tr -d '\r'
 "$scx" decode "$out/sample.ipt" | cmp - "$out/sample.txt" && echo "round trip: identical"
+
+echo "== three sample PCs aggregated into a total list, then a result made from it"
+home="$out/home"
+mkdir -p "$home/CheckOut/IPT"
+"$scx" db build data/sampledb "$home" > /dev/null
+for pc in pc1 pc2 pc3; do "$scx" encode "data/samplepcs/$pc.txt" "$home/CheckOut/IPT/$pc.ipt"; done
+"$scx" --home "$home" aggregate --no -o "$out/sample.tls" pc1.ipt pc2.ipt pc3.ipt
+"$scx" --home "$home" result -o "$out/sample.rst" "$out/sample.tls"
+"$scx" dump "$out/sample.rst"
