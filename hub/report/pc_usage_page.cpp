@@ -1,0 +1,163 @@
+// "PC별 사용현황": one table per PC listing its software, a total per PC and a grand total.
+
+#include <unordered_map>
+
+#include "core/docs/record_fields.h"
+#include "core/text_util.h"
+#include "hub/report/html_text.h"
+#include "hub/report/report_page.h"
+#include "hub/report/usage_report.h"
+
+namespace scx::report {
+
+using namespace scx::fields;
+
+namespace {
+
+constexpr std::string_view kPcHeaders[kPcColumnCount] = {
+    "    <td align='center'>회사(부서)명</td>", "    <td align='center'>사용자</td>",
+    "    <td align='center'>유형</td>",         "    <td align='center'>SW명</td>",
+    "    <td align='center'>저작사</td>",       "    <td align='center'>제품시리얼</td>",
+    "    <td align='center'>소비자가</td>",
+};
+
+// One software listed for a PC: its #SWLIST row and the install record's serial number.
+struct Entry {
+    const Row* software;
+    const std::string* serial;
+};
+
+void AppendEntryCells(std::string& page, const Entry& entry, const std::vector<bool>& on, double& priceSum) {
+    const Row& sw = *entry.software;
+    if (on[kPcColType]) AppendCenterCell(page, ReportTypeName(sw[kSwType]));
+    if (on[kPcColName]) AppendCenterCell(page, sw[kSwProduct]);
+    if (on[kPcColCompany]) AppendCenterCell(page, sw[kSwCompany]);
+    if (on[kPcColSerial]) AppendCenterCell(page, *entry.serial);
+    double price = ParseDigitsReal(sw[kSwPrice]);
+    if (on[kPcColPrice]) AppendPriceCell(page, price);
+    priceSum += price;
+}
+
+}  // namespace
+
+std::string BuildPcUsagePage(const CFileRST& result, const std::vector<bool>& on) {
+    const CTableMulti& pcs = result.UserInfo();
+    const CTableMulti& software = result.SwList();
+    const CTableMulti& history = result.PcHistory();
+
+    // Software by ID (a later duplicate replaces an earlier one), and each PC's install records
+    // in table order, gathered in one pass instead of one pass per PC.
+    std::unordered_map<std::string_view, const Row*> softwareById;
+    softwareById.reserve(static_cast<size_t>(software.GetRowCount()));
+    for (int i = 0; i < software.GetRowCount(); ++i) {
+        const Row* row = software.GetRow(i);
+        softwareById[(*row)[kSwId]] = row;
+    }
+    std::unordered_map<std::string_view, std::vector<Entry>> entriesByPc;
+    entriesByPc.reserve(static_cast<size_t>(pcs.GetRowCount()));
+    for (int i = 0; i < history.GetRowCount(); ++i) {
+        const Row& record = *history.GetRow(i);
+        auto sw = softwareById.find(record[kHistSwId]);
+        if (sw == softwareById.end()) continue;  // a record of a software no longer listed
+        entriesByPc[record[kHistUserId]].push_back({sw->second, &record[kHistSerialNo]});
+    }
+
+    int shown = 0;
+    for (int c = 0; c < kPcColumnCount; ++c) shown += on[c];
+
+    std::string page;
+    page.reserve(2048 + static_cast<size_t>(history.GetRowCount()) * 300 + static_cast<size_t>(pcs.GetRowCount()) * 800);
+    page += "<html>";
+    page += "<head>";
+    page += "<title>PC별 사용현황 - Scrutinex8.0</title>";
+    page += kMeta;
+    page += "<style>";
+    page += kTdRule;
+    page += kTitleRule;
+    page += kTotalRule;
+    page += "</style>";
+    page += "</head>";
+    page += kBody;
+    page += "<center>";
+    AppendTitleBox(page, "PC별 사용현황");
+
+    static const std::vector<Entry> kNoEntries;
+    long long grandCount = 0;
+    double grandSum = 0;
+    for (int p = 0; p < pcs.GetRowCount(); ++p) {
+        const Row& pc = *pcs.GetRow(p);
+        auto found = entriesByPc.find(pc[kUserId]);
+        const std::vector<Entry>& entries = found == entriesByPc.end() ? kNoEntries : found->second;
+        long long count = static_cast<long long>(entries.size());
+        long long rowspan = count > 0 ? count : 1;
+        double priceSum = 0;
+
+        page += kMainTable;
+        page += "  <tr height='30' bgcolor='#E6E6FA'>";
+        for (int c = 0; c < kPcColumnCount; ++c)
+            if (on[c]) page += kPcHeaders[c];
+        page += "  </tr>";
+
+        page += "  <tr height='30'>";
+        if (on[kPcColGroup]) {
+            page += Format("    <td align='center' rowspan='%lld'>", rowspan);
+            AppendEscaped(page, pc[kUserGroupName]);
+            page += "</td>";
+        }
+        if (on[kPcColUser]) {
+            page += Format("    <td align='center' rowspan='%lld'>", rowspan);
+            AppendEscaped(page, pc[kUserUserName]);
+            page += "<br>(";
+            AppendEscaped(page, pc[kUserPcName]);
+            page += ")<br>";
+            AppendEscaped(page, pc[kUserPcIp]);
+            page += "</td>";
+        }
+        if (entries.empty()) {
+            for (int c = kPcColType; c < kPcColumnCount; ++c)
+                if (on[c]) page += "    <td align='center'>&nbsp;</td>";
+        } else {
+            AppendEntryCells(page, entries[0], on, priceSum);
+        }
+        page += "  </tr>";
+        for (size_t e = 1; e < entries.size(); ++e) {
+            page += "  <tr>";
+            AppendEntryCells(page, entries[e], on, priceSum);
+            page += "  </tr>";
+        }
+
+        page += "  <tr>";
+        if (on[kPcColPrice])
+            page += Format("    <td height='30' colspan='%d' align='center'><b>합 계 : %lld개</b></td>"
+                           "<td height='30' align='center'><b>%s</b>",
+                           shown - 1, count, GroupThousands(priceSum).c_str());
+        else
+            page += Format("    <td height='30' colspan='%d' align='center'><b>합 계 : %lld개</b></td>", shown, count);
+        page += "  </tr>";
+        page += "  </table>";
+        page += "<table width='100%' cellspacing='0' cellpadding='0' border='0'>";
+        page += "  <tr><td align='center' height='10'> </td></tr>";
+        page += "</table>";
+        grandCount += count;
+        grandSum += priceSum;
+    }
+
+    page += "<br>";
+    page += "<table width='100%' cellspacing='0' cellpadding='0' style='border:1px solid #000000'  bgcolor='#E6E6FA'>";
+    page += "  <tr>";
+    if (on[kPcColPrice])
+        page += Format("    <td height='40' align='center' class='total'>총 합계 : %lld개</td>"
+                       "<td height='40' align='center' class='total'><b>%s</b></td>",
+                       grandCount, GroupThousands(grandSum).c_str());
+    else
+        page += Format("    <td height='40' align='center' class='total'>총 합계 : %lld개</td>", grandCount);
+    page += "  </tr>";
+    page += "</table>";
+    page += "</center>";
+    page += kNotice;
+    page += "</body>";
+    page += "</html>";
+    return page;
+}
+
+}  // namespace scx::report
