@@ -17,6 +17,8 @@ std::unique_ptr<Command> MakeAggregateCommand();
 std::unique_ptr<Command> MakeResultCommand();
 std::unique_ptr<Command> MakeAddIptCommand();
 std::unique_ptr<Command> MakeMergeCommand();
+std::unique_ptr<Command> MakeReportCommand();
+std::unique_ptr<Command> MakeExportCommand();
 
 const std::vector<std::unique_ptr<Command>>& AllCommands() {
     static const std::vector<std::unique_ptr<Command>> commands = [] {
@@ -33,6 +35,8 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
         list.push_back(MakeResultCommand());
         list.push_back(MakeAddIptCommand());
         list.push_back(MakeMergeCommand());
+        list.push_back(MakeReportCommand());
+        list.push_back(MakeExportCommand());
         return list;
     }();
     return commands;
