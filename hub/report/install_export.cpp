@@ -83,8 +83,8 @@ std::string BuildInstallExportBody(InstallExportKind kind, const CFileRST& resul
 
     std::string body;
     for (int row : rows) {
+        if (row < 0 || row >= items.GetRowCount()) continue;
         const Row* item = items.GetRow(row);
-        if (row < 0 || row >= items.GetRowCount() || !item) continue;
         std::string dataRows;
         auto found = recordsByItem.find((*item)[0]);
         if (found != recordsByItem.end()) {

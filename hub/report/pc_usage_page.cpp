@@ -21,37 +21,54 @@ constexpr std::string_view kPcHeaders[kPcColumnCount] = {
     "    <td align='center'>소비자가</td>",
 };
 
-// One software listed for a PC: its #SWLIST row and the install record's serial number.
+// The cells of one software as every PC's table lists it, made once per software: those before
+// the serial number, those after it, and the price that enters the sums.
+struct SoftwareCells {
+    std::string head;
+    std::string tail;
+    double price = 0;
+};
+
+SoftwareCells CellsOf(const Row& sw, const std::vector<bool>& on) {
+    SoftwareCells cells;
+    if (on[kPcColType]) AppendCenterCell(cells.head, ReportTypeName(sw[kSwType]));
+    if (on[kPcColName]) AppendCenterCell(cells.head, sw[kSwProduct]);
+    if (on[kPcColCompany]) AppendCenterCell(cells.head, sw[kSwCompany]);
+    cells.price = ParseDigitsReal(sw[kSwPrice]);
+    if (on[kPcColPrice]) AppendPriceCell(cells.tail, cells.price);
+    return cells;
+}
+
+// One software listed for a PC: its cells and the install record's serial number.
 struct Entry {
-    const Row* software;
+    const SoftwareCells* cells;
     const std::string* serial;
 };
 
 void AppendEntryCells(std::string& page, const Entry& entry, const std::vector<bool>& on, double& priceSum) {
-    const Row& sw = *entry.software;
-    if (on[kPcColType]) AppendCenterCell(page, ReportTypeName(sw[kSwType]));
-    if (on[kPcColName]) AppendCenterCell(page, sw[kSwProduct]);
-    if (on[kPcColCompany]) AppendCenterCell(page, sw[kSwCompany]);
+    page += entry.cells->head;
     if (on[kPcColSerial]) AppendCenterCell(page, *entry.serial);
-    double price = ParseDigitsReal(sw[kSwPrice]);
-    if (on[kPcColPrice]) AppendPriceCell(page, price);
-    priceSum += price;
+    page += entry.cells->tail;
+    priceSum += entry.cells->price;
 }
 
 }  // namespace
 
-std::string BuildPcUsagePage(const CFileRST& result, const std::vector<bool>& on) {
+void BuildPcUsagePage(const CFileRST& result, const std::vector<bool>& on, PageOut& out) {
+    std::string& page = out.text;
     const CTableMulti& pcs = result.UserInfo();
     const CTableMulti& software = result.SwList();
     const CTableMulti& history = result.PcHistory();
 
-    // Software by ID (a later duplicate replaces an earlier one), and each PC's install records
+    // Software cells by ID (a later duplicate replaces an earlier one), and each PC's install records
     // in table order, gathered in one pass instead of one pass per PC.
-    std::unordered_map<std::string_view, const Row*> softwareById;
-    softwareById.reserve(static_cast<size_t>(software.GetRowCount()));
+    std::vector<SoftwareCells> cells(static_cast<size_t>(software.GetRowCount()));
+    std::unordered_map<std::string_view, const SoftwareCells*> softwareById;
+    softwareById.reserve(cells.size());
     for (int i = 0; i < software.GetRowCount(); ++i) {
-        const Row* row = software.GetRow(i);
-        softwareById[(*row)[kSwId]] = row;
+        const Row& row = *software.GetRow(i);
+        cells[static_cast<size_t>(i)] = CellsOf(row, on);
+        softwareById[row[kSwId]] = &cells[static_cast<size_t>(i)];
     }
     std::unordered_map<std::string_view, std::vector<Entry>> entriesByPc;
     entriesByPc.reserve(static_cast<size_t>(pcs.GetRowCount()));
@@ -65,8 +82,6 @@ std::string BuildPcUsagePage(const CFileRST& result, const std::vector<bool>& on
     int shown = 0;
     for (int c = 0; c < kPcColumnCount; ++c) shown += on[c];
 
-    std::string page;
-    page.reserve(2048 + static_cast<size_t>(history.GetRowCount()) * 300 + static_cast<size_t>(pcs.GetRowCount()) * 800);
     page += "<html>";
     page += "<head>";
     page += "<title>PC별 사용현황 - Scrutinex8.0</title>";
@@ -124,6 +139,7 @@ std::string BuildPcUsagePage(const CFileRST& result, const std::vector<bool>& on
             page += "  <tr>";
             AppendEntryCells(page, entries[e], on, priceSum);
             page += "  </tr>";
+            out.Spill();
         }
 
         page += "  <tr>";
@@ -157,7 +173,7 @@ std::string BuildPcUsagePage(const CFileRST& result, const std::vector<bool>& on
     page += kNotice;
     page += "</body>";
     page += "</html>";
-    return page;
+    out.Finish();
 }
 
 }  // namespace scx::report

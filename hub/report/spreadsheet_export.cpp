@@ -5,7 +5,6 @@
 
 #include "core/text_util.h"
 #include "hub/report/html_text.h"
-#include "platform/codepage.h"
 
 namespace scx {
 
@@ -70,7 +69,7 @@ std::string SaveSpreadsheetExport(const std::string& folder, std::string_view ti
     localtime_r(&now, &local);
     std::string first = ExportFileName(folder, title, local);
     std::string stem = first.substr(0, first.size() - 4);  // without ".xls"
-    std::string bytes = platform::Cp949FromUtf8(text);
+    std::string bytes = PageBytes(text);
     for (int attempt = 1; attempt < 1000; ++attempt) {
         std::string path = attempt == 1 ? first : stem + Format("_%d.xls", attempt);
         errno = 0;

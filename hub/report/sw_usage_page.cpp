@@ -92,9 +92,8 @@ void AppendRatioRow(std::string& page, const std::vector<bool>& on, const Sums& 
 
 }  // namespace
 
-std::string BuildSwUsagePage(const CFileRST& result, const std::vector<bool>& on) {
-    std::string page;
-    page.reserve(1024 + static_cast<size_t>(result.SwList().GetRowCount()) * 400);
+void BuildSwUsagePage(const CFileRST& result, const std::vector<bool>& on, PageOut& out) {
+    std::string& page = out.text;
     page += "<html><head><title>SW별 사용현황 - Scrutinex8.0</title>";
     page += kMeta;
     page += "<style>";
@@ -121,6 +120,7 @@ std::string BuildSwUsagePage(const CFileRST& result, const std::vector<bool>& on
         // in the running numbers and add nothing to the sums.
         if (!on[kSwColType] && (sw[kSwType] == "1" || sw[kSwType] == "2")) continue;
         AppendSoftwareRow(page, sw, k, on, sums);
+        out.Spill();
     }
     AppendTotalsRow(page, result, on, sums);
     AppendRatioRow(page, on, sums);
@@ -131,7 +131,7 @@ std::string BuildSwUsagePage(const CFileRST& result, const std::vector<bool>& on
     page += "</center>";
     page += kNotice;
     page += "</body></html>";
-    return page;
+    out.Finish();
 }
 
 }  // namespace scx::report
