@@ -82,19 +82,7 @@ void BuildPcUsagePage(const CFileRST& result, const std::vector<bool>& on, PageO
     int shown = 0;
     for (int c = 0; c < kPcColumnCount; ++c) shown += on[c];
 
-    page += "<html>";
-    page += "<head>";
-    page += "<title>PC별 사용현황 - Scrutinex8.0</title>";
-    page += kMeta;
-    page += "<style>";
-    page += kTdRule;
-    page += kTitleRule;
-    page += kTotalRule;
-    page += "</style>";
-    page += "</head>";
-    page += kBody;
-    page += "<center>";
-    AppendTitleBox(page, "PC별 사용현황");
+    AppendPageHead(page, "PC별 사용현황", false);
 
     static const std::vector<Entry> kNoEntries;
     long long grandCount = 0;

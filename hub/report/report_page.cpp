@@ -5,7 +5,19 @@
 
 namespace scx::report {
 
-void AppendTitleBox(std::string& page, std::string_view name) {
+void AppendPageHead(std::string& page, std::string_view name, bool withCommentRule) {
+    page += "<html><head><title>";
+    page += name;
+    page += " - Scrutinex8.0</title>";
+    page += kMeta;
+    page += "<style>";
+    page += kTdRule;
+    page += kTitleRule;
+    if (withCommentRule) page += kCommentRule;
+    page += kTotalRule;
+    page += "</style></head>";
+    page += kBody;
+    page += "<center>";
     page += "<table width='100%' height='60' cellspacing='0' cellpadding='0' style='border:1px solid #000000'>";
     page += "  <tr>";
     page += "    <td align='center' colspan='4'>";

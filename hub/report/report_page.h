@@ -26,8 +26,9 @@ inline constexpr std::string_view kCenterCell = "    <td align='center'>";
 inline constexpr std::string_view kPriceCell = "<td align='right' style='font-size:8pt'>";
 inline constexpr std::string_view kPriceCellEnd = "&nbsp;</td>";
 
-// The boxed title line "&nbsp;NAME&nbsp;" of both reports.
-void AppendTitleBox(std::string& page, std::string_view name);
+// "<html><head><title>NAME - Scrutinex8.0</title>", the meta line, the style rules (the .comment
+// rule only in the SW report), the body, "<center>" and the boxed title "&nbsp;NAME&nbsp;".
+void AppendPageHead(std::string& page, std::string_view name, bool withCommentRule);
 // "    <td align='center'>VALUE</td>" with the value escaped.
 void AppendCenterCell(std::string& page, std::string_view value);
 // The same cell with a number.

@@ -94,18 +94,7 @@ void AppendRatioRow(std::string& page, const std::vector<bool>& on, const Sums& 
 
 void BuildSwUsagePage(const CFileRST& result, const std::vector<bool>& on, PageOut& out) {
     std::string& page = out.text;
-    page += "<html><head><title>SW별 사용현황 - Scrutinex8.0</title>";
-    page += kMeta;
-    page += "<style>";
-    page += kTdRule;
-    page += kTitleRule;
-    page += kCommentRule;
-    page += kTotalRule;
-    page += "</style>";
-    page += "</head>";
-    page += kBody;
-    page += "<center>";
-    AppendTitleBox(page, "SW별 사용현황");
+    AppendPageHead(page, "SW별 사용현황", true);
     page += kMainTable;
     page += "  <tr bgcolor='#E6E6FA' height='50'>";
     for (int c = 0; c < kSwColumnCount; ++c)

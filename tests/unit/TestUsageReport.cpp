@@ -54,6 +54,7 @@ TEST(TestUsageReport, EmptyResultGivesZeroTotalsAndFullLicenceRatio) {
               std::string::npos)
         << page;
     EXPECT_EQ(page.find('\n'), std::string::npos);  // one long line
+    EXPECT_NE(page.find("border-color:black;}  .comment { font-family: '굴림'; font-size: 12pt;"), std::string::npos);
     EXPECT_EQ(page.rfind("</center><br><center><font color=#ff0000>영리 및 민/형사상 증거자료로 활용할 수 없습니다."
                          "</font></center><br></body></html>"),
               page.size() - std::string_view("</center><br><center><font color=#ff0000>영리 및 민/형사상 증거자료로 "
@@ -152,6 +153,11 @@ TEST(TestUsageReport, PcTablesWithEntriesEmptyPcsAndMissingSoftware) {
     EXPECT_NE(page.find("class='total'>총 합계 : 2개</td><td height='40' align='center' class='total'><b>999</b></td>"),
               std::string::npos);
     EXPECT_EQ(page.find("gone"), std::string::npos);
+    EXPECT_EQ(page.rfind("<html><head><title>PC별 사용현황 - Scrutinex8.0</title><meta http-equiv='Content-Type' "
+                         "content='text/html; charset=euc-kr'><style>  td { font-size: 10pt;",
+                         0),
+              0u);
+    EXPECT_EQ(page.find(".comment"), std::string::npos);  // that rule belongs to the SW report only
 
     std::string plain = BuildUsageReportPage(UsageReportKind::kPc, *result, Flags(UsageReportKind::kPc));
     EXPECT_NE(plain.find("    <td height='30' colspan='4' align='center'><b>합 계 : 0개</b></td>  </tr>"), std::string::npos);
