@@ -152,11 +152,13 @@ bool ScanEngine::IsDuplicateMatch(std::string_view origin, const CTable& db, int
     return false;
 }
 
+// A font's DB_ID is its row number in the font checklist, which other rows' DB_IDs may equal by
+// chance (a Windows row missing from the checklist has "0"): only font rows are compared.
 bool ScanEngine::IsDuplicateFont(int row) const {
     std::string dbId = Format("%d", row);
     const CTableMulti& list = settings_.result->SwList();
     for (int i = 0; i < list.GetRowCount(); ++i)
-        if (list.GetCell(i, "DB_ID") == dbId) return true;
+        if (list.GetCell(i, "DB_ID") == dbId && list.GetCell(i, "ETC") == kFontEtc) return true;
     return false;
 }
 
