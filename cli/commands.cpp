@@ -13,6 +13,7 @@ std::unique_ptr<Command> MakeVersionInfoCommand();
 std::unique_ptr<Command> MakeIdentifyCommand();
 std::unique_ptr<Command> MakeNoticesCommand();
 std::unique_ptr<Command> MakeUpdateCommand();
+std::unique_ptr<Command> MakeScanCommand();
 
 const std::vector<std::unique_ptr<Command>>& AllCommands() {
     static const std::vector<std::unique_ptr<Command>> commands = [] {
@@ -25,6 +26,7 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
         list.push_back(MakeIdentifyCommand());
         list.push_back(MakeNoticesCommand());
         list.push_back(MakeUpdateCommand());
+        list.push_back(MakeScanCommand());
         return list;
     }();
     return commands;

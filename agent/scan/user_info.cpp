@@ -42,7 +42,7 @@ std::string ResultFilePath(std::string_view group, std::string_view user, std::s
     return IptFolder() + "/" + std::string(group) + "_" + std::string(user) + "_" + std::string(suffix) + ".ipt";
 }
 
-UserInfoCheck CheckUserInfo(UserInfo& info, Prompter& prompter) {
+UserInfoCheck CheckUserInfo(UserInfo& info, Prompter& prompter, std::string_view resultPath) {
     for (auto* text : {&info.pcName, &info.groupName, &info.userName, &info.suffix}) Trim(*text);
     if (info.groupName.empty()) {
         prompter.ShowMessage(kGroupMissingMessage);
@@ -60,7 +60,8 @@ UserInfoCheck CheckUserInfo(UserInfo& info, Prompter& prompter) {
         prompter.ShowMessage(kDisksMissingMessage);
         return UserInfoCheck::Disks;
     }
-    std::string path = ResultFilePath(info.groupName, info.userName, info.suffix);
+    std::string path =
+        resultPath.empty() ? ResultFilePath(info.groupName, info.userName, info.suffix) : std::string(resultPath);
     if (platform::FileExists(path) && !prompter.AskYesNo(path + std::string(kOverwriteQuestion)))
         return UserInfoCheck::Overwrite;
     WriteUserInfoValues(info.groupName, info.userName, info.suffix);

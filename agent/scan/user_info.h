@@ -40,9 +40,10 @@ struct UserInfo {
 enum class UserInfoCheck { Accepted, GroupName, UserName, PcKind, Disks, Overwrite };
 
 // The checks of OK in their order, on trimmed values (written back): group name, user name, PC
-// kind, disks, then the question whether to replace an existing result file. Each failing check
-// shows its message through the prompter. Accepted also writes the registry values.
-UserInfoCheck CheckUserInfo(UserInfo& info, Prompter& prompter);
+// kind, disks, then the question whether to replace an existing result file (`resultPath`, or
+// the system's name when empty). Each failing check shows its message through the prompter.
+// Accepted also writes the registry values.
+UserInfoCheck CheckUserInfo(UserInfo& info, Prompter& prompter, std::string_view resultPath = {});
 
 // "<program folder>/CheckOut/IPT/GROUP_USER_SUFFIX.ipt".
 std::string ResultFilePath(std::string_view group, std::string_view user, std::string_view suffix);
