@@ -31,9 +31,16 @@ struct HostEntry {
 };
 
 // Whether `needle` occurs in `path` after its first character (the folder rules look past the
-// drive letter).
+// drive letter), ASCII letters compared without regard to case: Wine spells the Windows folder
+// "windows", and Windows itself does not tell the spellings apart.
 inline bool ContainsAfterFirst(std::string_view path, std::string_view needle) {
-    return path.size() > 1 && path.find(needle, 1) != std::string_view::npos;
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    for (size_t i = 1; i + needle.size() <= path.size(); ++i) {
+        size_t k = 0;
+        while (k < needle.size() && lower(path[i + k]) == lower(needle[k])) ++k;
+        if (k == needle.size()) return true;
+    }
+    return false;
 }
 
 // ".exe" of "a.exe"; empty without a dot.

@@ -119,7 +119,7 @@ void ScanEngine::WalkFolder(const Folder& folder) {
         auto facts = HostFileFacts(host);
         if (!facts) continue;
         if ((facts->attributes & (kAttrSystem | kAttrTemporary)) &&
-            !ContainsAfterFirst(LowerCase(path), "\\windows\\fonts"))
+            !ContainsAfterFirst(path, "\\windows\\fonts"))
             continue;
         if (LowerCase(ExtensionOf(entry.name)) == ".app" || !(facts->attributes & kAttrDirectory)) continue;
 
@@ -140,7 +140,7 @@ void ScanEngine::WalkFolder(const Folder& folder) {
 void ScanEngine::ExamineFolderFiles(const Folder& folder, const std::vector<HostEntry>& entries) {
     const std::string& dir = folder.windowsPath;
     if (ContainsAfterFirst(dir, ":\\Windows") && !ContainsAfterFirst(dir, ":\\Windows\\Fonts")) return;
-    const bool fontsFolder = ContainsAfterFirst(LowerCase(dir), "\\windows\\fonts");
+    const bool fontsFolder = ContainsAfterFirst(dir, "\\windows\\fonts");
     const bool everyFile = settings_.isDetail || fontsFolder || settings_.isFontOnly;
     const bool fontBranch = (settings_.isFont && fontsFolder) || settings_.isFontOnly;
     std::optional<std::string> folderCreated;

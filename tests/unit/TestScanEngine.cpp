@@ -88,9 +88,10 @@ protected:
         builder.SetString(reg::RegRoot::LocalMachine, std::string(appPaths) + "win.exe", "", "C:\\Windows\\win.exe");
         prefix = builder.WriteWinePrefix();
 
-        // Drive D: its Windows\Tools is walked but not examined; Other is examined.
+        // Drive D: its windows\Tools is walked but not examined; Other is examined.
         std::string d = builder.Root() + "/drive_d";
-        test::WriteBytes((fs::create_directories(d + "/Windows/Tools"), d + "/Windows/Tools/tool.exe"), acmeTool);
+        fs::create_directories(d + "/windows/Tools");  // spelt as Wine spells it
+        test::WriteBytes(d + "/windows/Tools/tool.exe", acmeTool);
         fs::create_directories(d + "/Other");
         test::WriteBytes(d + "/Other/other.exe", test::BuildPeImage(Version("Acme Corp", "Acme Other", "1.0", "other.exe")));
         fs::create_directory_symlink("../drive_d", prefix + "/dosdevices/d:");
