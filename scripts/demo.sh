@@ -44,7 +44,11 @@ export XDG_CONFIG_HOME="$out/config"   # the registry values of the inspections 
   --exe 'C:\Program Files\Orion\vectorcraft.exe|Orion Graphics|VectorCraft|8.0.5|VectorCraft.exe' \
   --exe 'C:\Program Files\Gomdori\gomzip.exe|Gomdori Soft|Gomdori Zip|9, 2, 0, 1|GomZip.exe' \
   --exe 'C:\Tools\Note\opennote.exe|OpenNote Project|OpenNote|2.1|opennote.exe' \
-  --app-path 'opennote.exe|C:\Tools\Note\opennote.exe' \
+  --exe 'C:\Tools\Viewer\imgview.exe|Pixel Tools|Image Viewer|3.2.0|imgview.exe' \
+  --exe 'C:\Program Files\Zipster\zipupd.exe|Bluefin Labs|Zipster Update Agent|6.0.1|ZipUpd.exe' \
+  --app-path 'imgview.exe|"%SystemDrive%\Tools\Viewer\imgview.exe"' \
+  --string 'HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet\Control\Session Manager\Environment|SystemDrive|C:' \
+  --app-path 'zipupd.exe|C:\Program Files\Zipster\zipupd.exe' \
   --string 'HKEY_LOCAL_MACHINE\SOFTWARE\Orion\PhotoCraft\8|Serial|ORN8-7781'
 # PC 3: in-house programs of the user checklist, one found only by its content (SHA-1).
 "$make_target" "$pcs/acct-03" --windows10 ACCT-03 \
@@ -61,6 +65,6 @@ scan --target "wine:$pcs/acct-03" --group 회계부 --user Park --hash
 echo "-- summary (GUBUN 0 package, 1 checklist/Windows/font, 2 user checklist/application path)"
 for ipt in "$scan_home"/CheckOut/IPT/*.ipt; do
   "$scx" dump "$ipt" | awk -F'\t' -v f="$ipt" '
-    /^#SWLIST/ { on = 1; next } on && /^GUBUN/ { next } on && NF >= 19 { n++; printf "  %s  %s %s\n", $1, $9, ($13 != "-" ? "[" $13 "]" : "") }
-    END { printf "%s: %d rows\n", f, n }'
+    BEGIN { print f } /^#SWLIST/ { on = 1; next } on && /^GUBUN/ { next }
+    on && NF >= 19 { printf "  %s  %s %s\n", $1, $9, ($13 != "-" ? "[" $13 "]" : "") }'
 done
