@@ -11,6 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
 scx=$build/cli/scx make_target=$build/tests/support/scx-make-target make_pe=$build/tests/support/scx-make-pe
+cmake --build "$build" --target scx scx-make-target scx-make-pe > /dev/null
 tree=/tmp/scx-bench-scan
 if [ ! -f "$tree/ready" ]; then
   rm -rf "$tree"
