@@ -13,6 +13,10 @@ std::unique_ptr<Command> MakeVersionInfoCommand();
 std::unique_ptr<Command> MakeIdentifyCommand();
 std::unique_ptr<Command> MakeNoticesCommand();
 std::unique_ptr<Command> MakeUpdateCommand();
+std::unique_ptr<Command> MakeAggregateCommand();
+std::unique_ptr<Command> MakeResultCommand();
+std::unique_ptr<Command> MakeAddIptCommand();
+std::unique_ptr<Command> MakeMergeCommand();
 std::unique_ptr<Command> MakeScanCommand();
 
 const std::vector<std::unique_ptr<Command>>& AllCommands() {
@@ -26,6 +30,10 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
         list.push_back(MakeIdentifyCommand());
         list.push_back(MakeNoticesCommand());
         list.push_back(MakeUpdateCommand());
+        list.push_back(MakeAggregateCommand());
+        list.push_back(MakeResultCommand());
+        list.push_back(MakeAddIptCommand());
+        list.push_back(MakeMergeCommand());
         list.push_back(MakeScanCommand());
         return list;
     }();

@@ -29,10 +29,16 @@ const CTable* CFileFramework::GetTable(std::string_view name) const {
 CTable* CFileFramework::ResetTable(std::string_view, bool) { return nullptr; }
 
 CTable* CFileFramework::ReplaceSection(std::string_view name, std::unique_ptr<CTable> table) {
+    CTable* fresh = table.get();
+    return SwapSection(name, std::move(table)) ? fresh : nullptr;
+}
+
+std::unique_ptr<CTable> CFileFramework::SwapSection(std::string_view name,
+                                                    std::unique_ptr<CTable> table) {
     for (auto& slot : tables_) {
         if (slot->Name() == name) {
-            slot = std::move(table);
-            return slot.get();
+            std::swap(slot, table);
+            return table;
         }
     }
     return nullptr;
@@ -135,7 +141,20 @@ std::string CFileFramework::BuildFileBytes() const {
     std::string buffer;
     for (const auto& table : tables_) {
         std::string text = StartMarker(table->Name()) + "\r\n";
-        for (int i = 0; i < table->GetRowCount(); ++i) text += table->GetRowText(i) + "\r\n";
+        for (int i = 0; i < table->GetRowCount(); ++i) {
+            // The row's values joined by TAB, appended in place (no text per row).
+            const Row& values = *table->GetRow(i);
+            for (size_t v = 0; v < values.size(); ++v) {
+                if (v) text += '\t';
+                text += values[v];
+            }
+            text += "\r\n";
+            // Converted a slice at a time: no whole-section text next to its converted copy.
+            if (text.size() >= (1u << 16)) {
+                AppendCodePageBytes(buffer, text);
+                text.clear();
+            }
+        }
         text += EndMarker(table->Name()) + "\r\n";
         AppendCodePageBytes(buffer, text);
     }

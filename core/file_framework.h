@@ -78,6 +78,9 @@ protected:
     }
     // Replaces the section of that name by `table`; returns the new table or none.
     CTable* ReplaceSection(std::string_view name, std::unique_ptr<CTable> table);
+    // Like ReplaceSection, but hands the old table back instead of destroying it (none when no
+    // section has that name; `table` is then dropped).
+    std::unique_ptr<CTable> SwapSection(std::string_view name, std::unique_ptr<CTable> table);
 
     // Hooks for the classes: an accepted row (for lookup indexes), the end of a good Load, the
     // precondition of Save, and a failed SaveAs (its error text).
