@@ -72,7 +72,7 @@ read -r t_hash m_hash < <(best "${scan[@]}" --hash)
 echo "tree: $tree (200,000 files, $(wc -l < "$tree/exe.list") *.exe)"
 printf 'find -iname *.exe   %6.3f s\n' "$t_find"
 printf 'scx scan            %6.3f s   ratio %.2f (target <= 1.30)   peak %.1f MB\n' "$t_scan" \
-  "$(echo "$t_scan / $t_find" | bc -l)" "$m_scan"
+  "$(python3 -c "print($t_scan / $t_find)")" "$m_scan"
 printf 'sha1sum of the exe  %6.3f s\n' "$t_sha"
 printf 'scx scan --hash     %6.3f s   ratio %.2f (target <= 1.25)   peak %.1f MB\n' "$t_hash" \
-  "$(echo "$t_hash / $t_sha" | bc -l)" "$m_hash"
+  "$(python3 -c "print($t_hash / $t_sha)")" "$m_hash"
