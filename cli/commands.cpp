@@ -19,6 +19,7 @@ std::unique_ptr<Command> MakeAddIptCommand();
 std::unique_ptr<Command> MakeMergeCommand();
 std::unique_ptr<Command> MakeReportCommand();
 std::unique_ptr<Command> MakeExportCommand();
+std::unique_ptr<Command> MakeScanCommand();
 
 const std::vector<std::unique_ptr<Command>>& AllCommands() {
     static const std::vector<std::unique_ptr<Command>> commands = [] {
@@ -37,6 +38,7 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
         list.push_back(MakeMergeCommand());
         list.push_back(MakeReportCommand());
         list.push_back(MakeExportCommand());
+        list.push_back(MakeScanCommand());
         return list;
     }();
     return commands;
