@@ -17,6 +17,7 @@ std::unique_ptr<Command> MakeAggregateCommand();
 std::unique_ptr<Command> MakeResultCommand();
 std::unique_ptr<Command> MakeAddIptCommand();
 std::unique_ptr<Command> MakeMergeCommand();
+std::unique_ptr<Command> MakeScanCommand();
 
 const std::vector<std::unique_ptr<Command>>& AllCommands() {
     static const std::vector<std::unique_ptr<Command>> commands = [] {
@@ -33,6 +34,7 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
         list.push_back(MakeResultCommand());
         list.push_back(MakeAddIptCommand());
         list.push_back(MakeMergeCommand());
+        list.push_back(MakeScanCommand());
         return list;
     }();
     return commands;
