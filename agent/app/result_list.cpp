@@ -47,7 +47,7 @@ std::string ResultListCsvText(const std::vector<std::vector<std::string>>& rows)
 
 bool AppendResultListCsv(const std::string& chosenPath, std::string_view text) {
     std::string bytes;
-    for (char c : Cp949FromUtf8(std::string(text) + " \n")) {
+    for (char c : platform::Cp949FromUtf8(std::string(text) + " \n")) {
         if (c == '\n') bytes += '\r';
         bytes += c;
     }

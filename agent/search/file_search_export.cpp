@@ -30,7 +30,7 @@ std::string FileSearchExportText(const std::vector<FoundFileRow>& rows) {
 
 std::string WriteFileSearchExport(const std::string& folder, const std::vector<FoundFileRow>& rows, std::time_t when) {
     std::string path = ExportFilePath(folder, kFileSearchExportTitle, when);
-    return WriteFileAtomically(path, Cp949FromUtf8(FileSearchExportText(rows))) ? path : std::string();
+    return platform::WriteFileAtomically(path, platform::Cp949FromUtf8(FileSearchExportText(rows))) ? path : std::string();
 }
 
 }  // namespace scx
