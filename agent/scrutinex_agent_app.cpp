@@ -31,6 +31,11 @@ std::vector<std::string> CScrutinexAgentApp::TargetNames(const QStringList& argu
 
 int CScrutinexAgentApp::Run() {
     CMessagePrompter prompter;
+    CAgentShell shell;
+    return RunAgent(arguments(), prompter, shell);
+}
+
+int RunAgent(const QStringList& arguments, Prompter& prompter, CAgentShell& shell) {
     SingleInstanceLock lock(kAgentInstanceName);
     if (!lock.Acquire()) {
         prompter.ShowMessage(kAlreadyRunningMessage);
@@ -38,12 +43,11 @@ int CScrutinexAgentApp::Run() {
     }
     EnsureFolder(GetProgramFolder() + "CheckOut");
     std::string error;
-    auto target = target::OpenTarget(TargetNames(arguments()), &error);
+    auto target = target::OpenTarget(CScrutinexAgentApp::TargetNames(arguments), &error);
     if (!target) {
         prompter.ShowMessage("점검 대상을 열 수 없습니다.\n" + error);
         return 1;
     }
-    CAgentShell shell;
     CScrutinexAgentDlg dialog(std::move(target), prompter, shell);
     return dialog.exec();
 }

@@ -8,6 +8,13 @@
 
 namespace scx {
 
+class CAgentShell;
+class Prompter;
+
+// Start-up and the main window's run: the lock, the data folders, the target, the window. The
+// program's exit status (see Run).
+int RunAgent(const QStringList& arguments, Prompter& prompter, CAgentShell& shell);
+
 class CScrutinexAgentApp : public QApplication {
     Q_OBJECT
 public:

@@ -13,7 +13,11 @@ namespace {
 
 std::string RuntimeFolder() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime && *runtime) return runtime;
+    if (runtime && *runtime) {
+        std::string folder = runtime;
+        while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+        return folder;
+    }
     std::string folder = "/tmp/scrutinex-" + std::to_string(getuid());
     ::mkdir(folder.c_str(), 0700);
     return folder;

@@ -4,6 +4,7 @@
 
 #include <QMetaType>
 #include <QObject>
+#include <functional>
 
 #include "agent/scan/scan_messages.h"
 
@@ -15,7 +16,11 @@ class ScanReportRelay : public QObject, public scan::ScanObserver {
     Q_OBJECT
 public:
     ScanReportRelay() { qRegisterMetaType<scan::ScanReport>(); }
-    void OnScanReport(const scan::ScanReport& report) override { emit reported(report); }
+    void OnScanReport(const scan::ScanReport& report) override {
+        if (watch) watch(report);
+        emit reported(report);
+    }
+    std::function<void(const scan::ScanReport&)> watch;  // on the scan thread
 
 signals:
     void reported(const scx::scan::ScanReport& report);

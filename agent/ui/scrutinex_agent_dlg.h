@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -49,6 +50,10 @@ public:
     CScxListCtrl& List() { return *list_; }
     QMenu& GearMenu() { return *gearMenu_; }
     QPointer<CRSSDlg> NoticeWindow() const { return notice_; }
+
+    // Called on the scan thread with each report before it is handed to the window: lets a
+    // caller watch the scan from its own thread (tests hold it there to act while it runs).
+    std::function<void(const scan::ScanReport&)> onScanThreadReport;
 
 public slots:
     void reject() override;  // Esc and the system's close never end the window

@@ -69,6 +69,7 @@ void CScrutinexAgentDlg::StartInspection() {
     settings.isFontOnly = options_.isFontOnly;
     settings.isExist = options_.isExist;
     settings.hashCompare = options_.hashCompare;
+    relay_->watch = onScanThreadReport;
     engine_ = std::make_unique<scan::ScanEngine>();
     if (engine_->StartScan(settings, &prompter_)) scanThread_ = std::make_unique<scan::ScanThread>(*engine_);
 }
