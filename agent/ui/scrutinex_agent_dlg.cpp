@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
-#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -192,12 +191,8 @@ void CScrutinexAgentDlg::BuildWindow() {
     connect(minimise_, &QAbstractButton::clicked, this, &QWidget::showMinimized);
     connect(gear_, &QAbstractButton::clicked, this, [this] { gearMenu_->popup(QCursor::pos()); });
 
-    // F1 and Alt+F1 cancel a running scan; they are swallowed in any case.
-    for (auto key : {QKeySequence(Qt::Key_F1), QKeySequence(Qt::ALT | Qt::Key_F1)}) {
-        auto* shortcut = new QShortcut(key, this);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, &CScrutinexAgentDlg::OnCancelKey);
-    }
+    // F1 and Alt+F1 cancel a running scan wherever the focus is in this window.
+    qApp->installEventFilter(this);
 }
 
 void CScrutinexAgentDlg::BuildMenus() {
@@ -252,6 +247,17 @@ void CScrutinexAgentDlg::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F1: return;
     default: QDialog::keyPressEvent(event);
     }
+}
+
+bool CScrutinexAgentDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            OnCancelKey();
+            return true;  // swallowed in any case
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CScrutinexAgentDlg::OnCancelKey() {
