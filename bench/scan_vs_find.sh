@@ -11,6 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
 scx=$build/cli/scx make_target=$build/tests/support/scx-make-target make_pe=$build/tests/support/scx-make-pe
+cmake --build "$build" --target scx scx-make-target scx-make-pe > /dev/null
 tree=/tmp/scx-bench-scan
 if [ ! -f "$tree/ready" ]; then
   rm -rf "$tree"
@@ -71,7 +72,7 @@ read -r t_hash m_hash < <(best "${scan[@]}" --hash)
 echo "tree: $tree (200,000 files, $(wc -l < "$tree/exe.list") *.exe)"
 printf 'find -iname *.exe   %6.3f s\n' "$t_find"
 printf 'scx scan            %6.3f s   ratio %.2f (target <= 1.30)   peak %.1f MB\n' "$t_scan" \
-  "$(echo "$t_scan / $t_find" | bc -l)" "$m_scan"
+  "$(python3 -c "print($t_scan / $t_find)")" "$m_scan"
 printf 'sha1sum of the exe  %6.3f s\n' "$t_sha"
 printf 'scx scan --hash     %6.3f s   ratio %.2f (target <= 1.25)   peak %.1f MB\n' "$t_hash" \
-  "$(echo "$t_hash / $t_sha" | bc -l)" "$m_hash"
+  "$(python3 -c "print($t_hash / $t_sha)")" "$m_hash"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The main job: builds scx, shows a record file's life (a Korean text stored as a scrambled
-# code page 949 record file, and read back), then inspects three sample PCs with scx scan.
+# code page 949 record file, and read back), then inspects three sample PCs with scx scan,
+# and aggregates three stored sample results into a total list and a result.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -23,14 +24,6 @@ echo "read back with scx decode:"
 "$scx" decode "$out/sample.ipt" | tr -d '\r'
 "$scx" decode "$out/sample.ipt" | cmp - "$out/sample.txt" && echo "round trip: identical"
 
-echo "== three sample PCs aggregated into a total list, then a result made from it"
-home="$out/home"
-mkdir -p "$home/CheckOut/IPT"
-"$scx" db build data/sampledb "$home" > /dev/null
-for pc in pc1 pc2 pc3; do "$scx" encode "data/samplepcs/$pc.txt" "$home/CheckOut/IPT/$pc.ipt"; done
-"$scx" --home "$home" aggregate --no -o "$out/sample.tls" pc1.ipt pc2.ipt pc3.ipt
-"$scx" --home "$home" result -o "$out/sample.rst" "$out/sample.tls"
-"$scx" dump "$out/sample.rst"
 echo "== three sample PCs inspected with scx scan"
 # A fresh data folder with the sample checklist database, and three PCs as Wine-prefix targets.
 scan_home="$out/scan-home"
@@ -76,3 +69,12 @@ for ipt in "$scan_home"/CheckOut/IPT/*.ipt; do
     BEGIN { print f } /^#SWLIST/ { on = 1; next } on && /^GUBUN/ { next }
     on && NF >= 19 { printf "  %s  %s %s\n", $1, $9, ($13 != "-" ? "[" $13 "]" : "") }'
 done
+
+echo "== three sample PCs aggregated into a total list, then a result made from it"
+home="$out/home"
+mkdir -p "$home/CheckOut/IPT"
+"$scx" db build data/sampledb "$home" > /dev/null
+for pc in pc1 pc2 pc3; do "$scx" encode "data/samplepcs/$pc.txt" "$home/CheckOut/IPT/$pc.ipt"; done
+"$scx" --home "$home" aggregate --no -o "$out/sample.tls" pc1.ipt pc2.ipt pc3.ipt
+"$scx" --home "$home" result -o "$out/sample.rst" "$out/sample.tls"
+"$scx" dump "$out/sample.rst"

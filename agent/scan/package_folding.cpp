@@ -4,6 +4,7 @@
 #include <optional>
 #include <set>
 
+#include "agent/scan/scan_rows.h"
 #include "core/text_util.h"
 
 namespace scx::scan {
@@ -18,15 +19,6 @@ std::string PackageRowText(const CTable& p, int row, const std::string& product,
                   company.c_str(), product.c_str(), company.c_str(), product.c_str(), price.c_str(), path.c_str(),
                   created.c_str(), p.GetCell(row, "GRP_ID").c_str(), p.GetCell(row, "GRP_NAME").c_str(),
                   p.GetCell(row, "GRP_SEQ").c_str(), installed.c_str());
-}
-
-std::string JoinRow(const Row& values) {
-    std::string out;
-    for (size_t i = 0; i < values.size(); ++i) {
-        if (i) out += '\t';
-        out += values[i];
-    }
-    return out;
 }
 
 }  // namespace
@@ -100,7 +92,7 @@ int FoldResultPackages(const CFilePackage* packages, CTable& s, EditionChooser& 
                                                 path, created, installed));
         }
         if (candidates.empty()) candidates.push_back(PackageRowText(p, i, product, "0", path, created, installed));
-        if (candidates.size() < 3) candidates.push_back(JoinRow(templateRow));
+        if (candidates.size() < 3) candidates.push_back(JoinWithTabs(templateRow));
 
         auto chosen = chooser.Choose(candidates);
         if (!chosen || chosen->empty()) continue;

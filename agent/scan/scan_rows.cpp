@@ -16,14 +16,7 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(b, e - b + 1);
 }
 
-std::string Join(const std::vector<std::string_view>& values) {
-    std::string out;
-    for (size_t i = 0; i < values.size(); ++i) {
-        if (i) out += '\t';
-        out += values[i];
-    }
-    return out;
-}
+std::string Join(const std::vector<std::string_view>& values) { return JoinWithTabs(values); }
 
 }  // namespace
 

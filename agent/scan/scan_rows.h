@@ -11,6 +11,19 @@ namespace scx::scan {
 inline constexpr std::string_view kConditionalEtc = "기업유료/개인무료";
 inline constexpr std::string_view kFontEtc = "폰트";
 
+// Values joined by TAB: the text form of a row.
+template <typename Values>
+std::string JoinWithTabs(const Values& values) {
+    std::string out;
+    bool first = true;
+    for (const auto& value : values) {
+        if (!first) out += '\t';
+        out += value;
+        first = false;
+    }
+    return out;
+}
+
 // Major part of a version: trimmed, "," made ".", cut before the first "." unless that "." comes
 // first ("10, 0, 1, 2" -> "10", "6.1.7600" -> "6", ".5" -> ".5").
 std::string MajorVersion(std::string_view version);

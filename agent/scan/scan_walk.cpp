@@ -153,11 +153,14 @@ void ScanEngine::ExamineFolderFiles(const Folder& folder, const std::vector<Host
         if (!facts || (facts->attributes & (kAttrDirectory | kAttrSystem | kAttrTemporary | kAttrCompressed)))
             continue;
 
-        if (!folderCreated) {
-            auto folderFacts = HostFileFacts(folder.hostPath.empty() ? "/" : folder.hostPath);
-            folderCreated = folderFacts ? LocalDateText(folderFacts->created) : std::string();
-        }
-        FoundFile file{dir, entry.name, LocalDateText(facts->accessed), *folderCreated, {}};
+        // The file's facts as its row carries them; the folder's date is read for the first row.
+        auto found = [&] {
+            if (!folderCreated) {
+                auto folderFacts = HostFileFacts(folder.hostPath.empty() ? "/" : folder.hostPath);
+                folderCreated = folderFacts ? LocalDateText(folderFacts->created) : std::string();
+            }
+            return FoundFile{dir, entry.name, LocalDateText(facts->accessed), *folderCreated, {}};
+        };
         std::string lowerName = LowerCase(entry.name);
         std::string sha1;
         if (settings_.hashCompare && (facts->attributes & (kAttrArchive | kAttrNormal)) &&
@@ -168,17 +171,17 @@ void ScanEngine::ExamineFolderFiles(const Folder& folder, const std::vector<Host
             if (!db_->font) return;
             int row = db_->font->FindByExe(lowerName);
             if (row < 0 || (settings_.isExist && IsDuplicateFont(row))) continue;
-            AddRow(FontRowText(db_->font->CheckList(), row, file), sha1);
+            AddRow(FontRowText(db_->font->CheckList(), row, found()), sha1);
             continue;
         }
         if (int row = MatchCheckList(host, lowerName); row >= 0) {
-            AddMatchedRow(db_->window->CheckList(), row, "1", file, sha1);
+            AddMatchedRow(db_->window->CheckList(), row, "1", found(), sha1);
             continue;
         }
         if (!db_->user) continue;
         int row = db_->user->FindByExe(lowerName);
         if (row < 0 && !sha1.empty()) row = db_->user->FindBySha1(sha1);
-        if (row >= 0) AddMatchedRow(db_->user->CheckList(), row, "2", file, sha1);
+        if (row >= 0) AddMatchedRow(db_->user->CheckList(), row, "2", found(), sha1);
     }
 }
 

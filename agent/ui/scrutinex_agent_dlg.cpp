@@ -171,7 +171,7 @@ void CScrutinexAgentDlg::BuildWindow() {
     layout->addWidget(title);
     layout->addLayout(body);
     setStyleSheet("CScrutinexAgentDlg { background: #f3f5f8; border: 1px solid #1b3f7c; }");
-    resize(960, 620);
+    resize(1020, 620);
 
     if (options_.isFontOnly) {
         detail_->setEnabled(false);

@@ -44,4 +44,7 @@ grep -q '회사(부서)명을 입력해 주세요' "$work/err"
 set +e; scan --group G --disks Q > /dev/null 2>&1; rc=$?; set -e
 [ "$rc" = 2 ]
 scan --group G --user U --quiet -o "$work/elsewhere.ipt" | grep -qx "saved $work/elsewhere.ipt (4 rows)"
+# The inspection options default to ScxSetting.ini: fonts only (the PC has none).
+printf '[Setting]\r\nIsFontOnly=1\r\n' > "$home/ScxSetting.ini"
+scan --group G --user U --quiet -o "$work/fonts.ipt" | grep -qx "saved $work/fonts.ipt (0 rows)"
 echo "scan: ok"

@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
     }
     std::string prefix = builder.WriteWinePrefix();
     std::error_code error;
+    if (out.has_parent_path()) fs::create_directories(out.parent_path(), error);
     fs::copy(prefix, out, fs::copy_options::recursive | fs::copy_options::copy_symlinks, error);
     if (error) {
         std::cerr << "scx-make-target: " << out.string() << ": " << error.message() << "\n";
