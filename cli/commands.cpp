@@ -18,6 +18,8 @@ std::unique_ptr<Command> MakeResultCommand();
 std::unique_ptr<Command> MakeAddIptCommand();
 std::unique_ptr<Command> MakeMergeCommand();
 std::unique_ptr<Command> MakeScanCommand();
+std::unique_ptr<Command> MakeReportCommand();
+std::unique_ptr<Command> MakeExportCommand();
 
 const std::vector<std::unique_ptr<Command>>& AllCommands() {
     static const std::vector<std::unique_ptr<Command>> commands = [] {
@@ -35,6 +37,8 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
         list.push_back(MakeAddIptCommand());
         list.push_back(MakeMergeCommand());
         list.push_back(MakeScanCommand());
+        list.push_back(MakeReportCommand());
+        list.push_back(MakeExportCommand());
         return list;
     }();
     return commands;

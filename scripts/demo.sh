@@ -78,3 +78,13 @@ for pc in pc1 pc2 pc3; do "$scx" encode "data/samplepcs/$pc.txt" "$home/CheckOut
 "$scx" --home "$home" aggregate --no -o "$out/sample.tls" pc1.ipt pc2.ipt pc3.ipt
 "$scx" --home "$home" result -o "$out/sample.rst" "$out/sample.tls"
 "$scx" dump "$out/sample.rst"
+
+echo "== usage reports and spreadsheet exports of the sample result"
+reports="$out/reports"
+mkdir -p "$reports"
+"$scx" --home "$home" report "$out/sample.rst" -o "$reports" > /dev/null
+"$scx" --home "$home" report "$out/sample.rst" --pc -o "$reports" > /dev/null
+"$scx" export "$out/sample.rst" --per-sw -o "$reports" > /dev/null 2>&1
+"$scx" export "$out/sample.rst" --per-pc -o "$reports" > /dev/null 2>&1
+echo "written (HTML and .xls in code page 949; open them in a browser and a spreadsheet program):"
+ls -1 "$reports" | sed "s|^|  $reports/|"
