@@ -6,9 +6,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <ctime>
 
 #include "agent/search/file_search_export.h"
+#include "hub/report/spreadsheet_export.h"
 #include "agent/ui/agent_shell.h"
 #include "agent/ui/disk_tree.h"
 #include "agent/ui/file_search_relay.h"
@@ -133,18 +133,16 @@ void CSearchFileDlg::OnSearchDone() {
 }
 
 void CSearchFileDlg::OnExport() {
-    if (list_->GetItemCount() == 0) {
-        prompter_.ShowMessage(kNothingToExport);
-        return;
-    }
-    QString folder = shell_.FolderName(this, "저장경로 선택");
-    if (folder.isEmpty()) return;
     std::vector<FoundFileRow> rows;
     for (int row = 0; row < list_->GetItemCount(); ++row)
         rows.push_back({list_->GetItemText(row, 0).toStdString(), list_->GetItemText(row, 1).toStdString(),
                         list_->GetItemText(row, 2).toStdString()});
-    bool written = !WriteFileSearchExport(folder.toStdString(), rows, std::time(nullptr)).empty();
-    prompter_.ShowMessage(written ? kExportDone : kExportFailed);
+    if (rows.empty()) {
+        SaveFileSearchExport({}, rows, prompter_);  // says there is nothing to save
+        return;
+    }
+    QString folder = shell_.FolderName(this, QString::fromUtf8(kExportFolderTitle.data(), kExportFolderTitle.size()));
+    if (!folder.isEmpty()) SaveFileSearchExport(folder.toStdString(), rows, prompter_);
 }
 
 }  // namespace scx

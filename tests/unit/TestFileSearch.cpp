@@ -10,6 +10,7 @@
 #include "platform/codepage.h"
 #include "platform/target/target.h"
 #include "tests/support/target_builder.h"
+#include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_home.h"
 
 namespace scx {
@@ -97,7 +98,7 @@ TEST(FileSearch, StopEndsTheSearchAndTheThreadWaitsForIt) {
     EXPECT_EQ(collector.rows.size(), 1u);
 }
 
-TEST(FileSearch, ExportIsAnHtmlTableInCodePage949) {
+TEST(FileSearch, ExportIsOneTableInTheSpreadsheetFrame) {
     test::TempHome home;
     std::tm moment{};
     moment.tm_year = 117;
@@ -108,15 +109,21 @@ TEST(FileSearch, ExportIsAnHtmlTableInCodePage949) {
     moment.tm_sec = 15;
     moment.tm_isdst = -1;
     std::time_t when = std::mktime(&moment);
-    std::string path = WriteFileSearchExport(home.Path(), {{"a<b>.hwp", "1.0 KB", "C:\\문서\\"}}, when);
+    test::ScriptedPrompter prompter;
+    EXPECT_EQ(SaveFileSearchExport(home.Path(), {}, prompter, when), "");
+    EXPECT_EQ(prompter.shown, std::vector<std::string>{"저장할 내용이 없습니다."});
+
+    std::string path = SaveFileSearchExport(home.Path(), {{"a<b>.hwp", "1.0 KB", "C:\\문서\\"}}, prompter, when);
     EXPECT_EQ(path, home.Path() + "파일검색결과_2017년04월18일09시30분15초.xls");
+    EXPECT_EQ(prompter.shown.back(), "엑셀 저장완료");
     std::string text = platform::Utf8FromCp949(test::ReadBytes(path));
     EXPECT_EQ(text,
               "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=euc-kr\">"
               "<table><tr><td colspan=8 align=left><font size=4><bold>파일검색결과</td></tr></table>"
               "<table border=1><tr><td bgcolor=ffbf02>파일명</td><td bgcolor=ffbf02>크기</td><td bgcolor=ffbf02>위치</td></tr>"
-              "<tr><td>a<b>.hwp</td><td>1.0 KB</td><td>C:\\문서\\</td></tr>\r\n</table>\n\r");
-    EXPECT_EQ(WriteFileSearchExport(home.File("missing/folder"), {}, when), "");
+              "<tr><td>a&lt;b&gt;.hwp</td><td>1.0 KB</td><td>C:\\문서\\</td></tr>\r\n</table>\n\r");
+    EXPECT_EQ(SaveFileSearchExport(home.File("missing/folder"), {{"x", "0.0 KB", "C:\\"}}, prompter, when), "");
+    EXPECT_EQ(prompter.shown.back(), "엑셀 저장실패");
 }
 
 }  // namespace
