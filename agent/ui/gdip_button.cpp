@@ -16,6 +16,7 @@ CGdipButton::CGdipButton(const QString& caption, const QString& offImage, const 
     EnsureAgentResources();
     off_ = QPixmap(offImage);
     on_image_ = QPixmap(onImage.isEmpty() ? offImage : onImage);
+    if (!off_.isNull()) darkImage_ = off_.toImage().pixelColor(off_.width() / 2, off_.height() / 2).lightness() < 160;
     setText(caption);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
@@ -38,8 +39,7 @@ void CGdipButton::paintEvent(QPaintEvent*) {
     QFont f = font();
     f.setBold(true);
     p.setFont(f);
-    p.setPen(on_ || off_.toImage().pixelColor(width() / 2, height() / 2).lightness() < 160 ? Qt::white
-                                                                                            : QColor(50, 56, 66));
+    p.setPen(on_ || darkImage_ ? Qt::white : QColor(50, 56, 66));
     p.drawText(rect(), Qt::AlignCenter, text());
 }
 

@@ -27,6 +27,7 @@ protected:
 private:
     QPixmap off_, on_image_;
     bool on_ = false;
+    bool darkImage_ = false;  // the off image is dark: its caption is drawn white
 };
 
 }  // namespace scx

@@ -4,7 +4,6 @@
 #include <QVBoxLayout>
 
 #include "agent/ui/agent_shell.h"
-#include "core/text_util.h"
 #include "core/ui/scx_list_ctrl.h"
 
 namespace scx {
