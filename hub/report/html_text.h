@@ -1,14 +1,16 @@
 #pragma once
-// Values from inspected PCs (version strings of any file) go into HTML pages and spreadsheet
-// cells; escaping "&", "<" and ">" keeps markup and script in them from reaching the browser.
+// Text of the HTML pages and spreadsheet files: escaping of values, the code page 949 encoding,
+// and pages written a slice at a time.
 
 #include <functional>
 #include <string>
-#include <unordered_map>
 #include <string_view>
+#include <unordered_map>
 
 namespace scx {
 
+// Values from inspected PCs (version strings of any file) go into pages and cells; escaping keeps
+// markup and script in them from reaching the browser or the spreadsheet program.
 // Appends `value` with "&", "<" and ">" written as "&amp;", "&lt;" and "&gt;".
 void AppendEscaped(std::string& out, std::string_view value);
 std::string EscapeHtml(std::string_view value);

@@ -49,16 +49,6 @@ void AppendPriceCell(std::string& page, double amount) {
     page += kPriceCellEnd;
 }
 
-void AppendHeaderCells(std::string& page, const std::vector<std::string_view>& captions,
-                       const std::vector<bool>& shown) {
-    for (size_t i = 0; i < captions.size(); ++i) {
-        if (!shown[i]) continue;
-        page += kCenterCell;
-        page += captions[i];
-        page += "</td>";
-    }
-}
-
 std::string_view ReportTypeName(std::string_view swType) {
     if (swType == "0") return "상용";
     if (swType == "1") return "쉐어";

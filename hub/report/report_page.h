@@ -1,6 +1,6 @@
 #pragma once
-// Pieces the two usage-report pages share: the style rules, the title box, the closing notice,
-// the type names, and value cells.
+// Pieces the two usage-report pages share: the page head with its style rules and title box,
+// the closing notice, the type names, and value cells.
 
 #include <string>
 #include <string_view>
@@ -35,9 +35,6 @@ void AppendCenterCell(std::string& page, std::string_view value);
 void AppendCenterCell(std::string& page, long long value);
 // "<td align='right' style='font-size:8pt'>AMOUNT&nbsp;</td>" with the amount's groups of three.
 void AppendPriceCell(std::string& page, double amount);
-// The header cells of the shown columns.
-void AppendHeaderCells(std::string& page, const std::vector<std::string_view>& captions,
-                       const std::vector<bool>& shown);
 // SW_TYPE "0" "상용", "1" "쉐어", "2" "프리", anything else "-".
 std::string_view ReportTypeName(std::string_view swType);
 
