@@ -15,7 +15,7 @@ namespace scx {
 class ScanReportRelay : public QObject, public scan::ScanObserver {
     Q_OBJECT
 public:
-    ScanReportRelay() { qRegisterMetaType<scan::ScanReport>(); }
+    explicit ScanReportRelay(QObject* parent = nullptr) : QObject(parent) { qRegisterMetaType<scan::ScanReport>(); }
     void OnScanReport(const scan::ScanReport& report) override {
         if (watch) watch(report);
         emit reported(report);

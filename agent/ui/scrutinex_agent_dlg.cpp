@@ -55,10 +55,10 @@ CScrutinexAgentDlg::CScrutinexAgentDlg(std::unique_ptr<target::Target> target, P
       prompter_(prompter),
       shell_(shell),
       options_(ReadInspectionOptions(OptionsReader::Agent)),
-      relay_(std::make_unique<ScanReportRelay>()) {
+      relay_(new ScanReportRelay(this)) {
     setObjectName("CScrutinexAgentDlg");
     EnsureAgentResources();
-    connect(relay_.get(), &ScanReportRelay::reported, this, &CScrutinexAgentDlg::OnScanReport, Qt::QueuedConnection);
+    connect(relay_, &ScanReportRelay::reported, this, &CScrutinexAgentDlg::OnScanReport, Qt::QueuedConnection);
 
     // The notice window comes first, when its server answers.
     if (auto server = ParseServerAddress(ReadNoticeHost()); server && IsNoticeServerReachable(*server)) {

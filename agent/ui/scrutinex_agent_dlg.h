@@ -91,7 +91,7 @@ private:
     bool scanRunning_ = false;
     std::string resultPath_;
     std::unique_ptr<CFileIPT> result_;
-    std::unique_ptr<ScanReportRelay> relay_;
+    ScanReportRelay* relay_;  // a child: outlives the scan thread, which the destructor ends first
     std::unique_ptr<scan::ScanEngine> engine_;
     std::unique_ptr<scan::ScanThread> scanThread_;
     long long progressMax_ = 100;

@@ -59,7 +59,7 @@ void CScrutinexAgentDlg::StartInspection() {
     resultPath_ = scan::ResultFilePath(info.groupName, info.userName, info.suffix);
 
     scan::ScanSettings settings;
-    settings.observer = relay_.get();
+    settings.observer = relay_;
     settings.result = result_.get();
     settings.resultPath = resultPath_;
     settings.target = target_.get();

@@ -11,6 +11,7 @@
 #include "agent/app/single_instance.h"
 #include "agent/scrutinex_agent_app.h"
 #include "agent/ui/gdip_button.h"
+#include "agent/ui/scan_report_relay.h"
 #include "agent/ui/scrutinex_agent_dlg.h"
 #include "agent/ui/select_package_dlg.h"
 #include "agent/ui/user_dlg.h"
@@ -132,6 +133,15 @@ private slots:
         QVERIFY(Button(dlg, "detail")->isEnabled() && Button(dlg, "font")->isEnabled());
         QTest::mouseClick(Button(dlg, "fontOnly"), Qt::LeftButton);
         QVERIFY(!Button(dlg, "detail")->isEnabled() && !Button(dlg, "font")->isEnabled());
+
+        // The gear menu, and the bundle-font tool, which is not beside the test: nothing starts.
+        QStringList entries;
+        for (QAction* action : dlg.GearMenu().actions()) entries << action->text();
+        QCOMPARE(entries, QStringList({"파일 열기", "체크리스트 갱신", "파일 검색", "번들폰트 검색", "ScrutAgent 정보...",
+                                       "스크루티넥스는..."}));
+        dlg.GearMenu().actions().at(3)->trigger();
+        QVERIFY(f.shell.started.isEmpty());
+        QVERIFY(f.prompter.shown.empty());
     }
 
     void inspectionWritesWhatScxScanWrites() {
@@ -240,6 +250,22 @@ private slots:
         QCOMPARE(f.prompter.shown.back(),
                  std::string("파일을 열 수 없습니다.\r\n파일이 손상 되었거나, IPT형식의 파일이 아닙니다."));
         QVERIFY(dlg.List().GetItemCount() >= 5);  // the rows shown during the scan stay
+    }
+
+    void progressTakesTheWholeCount() {
+        AgentFixture f;
+        CScrutinexAgentDlg dlg(f.Target(), f.prompter, f.shell);
+        auto* relay = dlg.findChild<scx::ScanReportRelay*>();
+        auto* progress = dlg.findChild<QProgressBar*>("progress");
+        relay->OnScanReport({scx::scan::WM_SCAN_START, 0, "x.ipt"});
+        relay->OnScanReport({scx::scan::WM_SCAN_TOTAL, 70000, {}});  // more than 16 bits hold
+        relay->OnScanReport({scx::scan::WM_SCAN_STEP, 1000, {}});
+        QTRY_COMPARE(progress->maximum(), 70000);
+        QCOMPARE(progress->text(), QString());  // 1.43 %: no text up to 2 %
+        relay->OnScanReport({scx::scan::WM_SCAN_STEP, 34000, {}});
+        QTRY_COMPARE(progress->text(), QString("50.00%"));
+        relay->OnScanReport({scx::scan::WM_SCAN_END, 0, {}});
+        QTRY_VERIFY(!dlg.ScanRunning());
     }
 
     void listFromAFileNumbersRowsAndExports() {
