@@ -197,6 +197,21 @@ private slots:
         QCOMPARE(fromWindow.Header().GetRow(0)->at(2), fromCli.Header().GetRow(0)->at(2));
     }
 
+    void isCloseEndsTheProgramWithoutFolding() {
+        AgentFixture f;
+        AgentFixture::Set("IsClose", "1");
+        AgentFixture::Set("Packaging", "1");
+        CScrutinexAgentDlg dlg(f.Target(), f.prompter, f.shell);
+        dlg.show();
+        AnswerUserDlg("Sales", "Lee", "20170418");
+        QTest::mouseClick(Button(dlg, "start"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(dlg.result(), scx::kAgentExitCode, 20000);
+        scx::CFileIPT saved;
+        QVERIFY(saved.Load(scx::GetCheckOutFolder("IPT") + "Sales_Lee_20170418.ipt", true));
+        for (int i = 0; i < saved.SwList().GetRowCount(); ++i) QVERIFY(saved.SwList().GetRow(i)->at(0) != "0");
+        QVERIFY(f.prompter.shown.empty());
+    }
+
     void quittingIsRefusedDuringAScanAndF1CancelsIt() {
         AgentFixture f;
         CScrutinexAgentDlg dlg(f.Target(), f.prompter, f.shell);
