@@ -1,31 +1,13 @@
 #pragma once
-// One agent per user: a named lock held on a file in the user's runtime folder
-// ($XDG_RUNTIME_DIR, else /tmp/scrutinex-UID). The lock is an flock, so it goes with the process
-// that held it, also when that process crashed; the file may stay behind and is reused.
+// One agent per user, under the agent's instance name.
 
-#include <string>
 #include <string_view>
+
+#include "platform/single_instance.h"
 
 namespace scx {
 
-class SingleInstanceLock {
-public:
-    explicit SingleInstanceLock(std::string_view name);
-    ~SingleInstanceLock();
-    SingleInstanceLock(const SingleInstanceLock&) = delete;
-    SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
-
-    // True when this process now holds the lock; false when another process holds it (or the
-    // lock file cannot be made, in which case the program runs unguarded rather than not at all).
-    bool Acquire();
-    bool AlreadyRunning() const { return alreadyRunning_; }
-    const std::string& LockPath() const { return path_; }
-
-private:
-    std::string path_;
-    int fd_ = -1;
-    bool alreadyRunning_ = false;
-};
+using platform::SingleInstanceLock;
 
 inline constexpr std::string_view kAgentInstanceName = "GzmL1963_Sgukt";
 inline constexpr std::string_view kAlreadyRunningMessage = "이미 실행되고 있습니다.";

@@ -15,7 +15,7 @@ CScrutinexApp::~CScrutinexApp() { ExitInstance(); }
 
 bool CScrutinexApp::InitInstance(const Options& options) {
     lock_ = std::make_unique<SingleInstanceLock>(kHubInstanceName);
-    if (!lock_->IsFirst()) {
+    if (!lock_->Acquire()) {
         HubPrompter().ShowMessage("이미 실행되고 있습니다.");
         return false;
     }

@@ -1,4 +1,4 @@
-#include "agent/app/single_instance.h"
+#include "platform/single_instance.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-namespace scx {
+namespace scx::platform {
 namespace {
 
 std::string RuntimeFolder() {
@@ -45,4 +45,4 @@ bool SingleInstanceLock::Acquire() {
     return true;
 }
 
-}  // namespace scx
+}  // namespace scx::platform
