@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "agent/identify/pc_identity.h"
-#include "agent/scan/inspection.h"
+#include "agent/scan/scan_session.h"
 #include "agent/scan/scan_engine.h"
 #include "cli/args.h"
 #include "cli/command.h"

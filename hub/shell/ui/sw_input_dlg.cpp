@@ -10,6 +10,7 @@
 
 #include "core/prompter.h"
 #include "hub/shell/ui/hub_services.h"
+#include "hub/shell/ui/ok_cancel_row.h"
 
 namespace scx {
 namespace {
@@ -38,19 +39,9 @@ CSwInputDlg::CSwInputDlg(QWidget* parent) : QDialog(parent) {
     form->addRow("가격", price_);
     form->addRow("실행파일명", exeFile_);
     form->addRow("설치 경로", path_);
-    auto* ok = new QPushButton("확 인");
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("취 소");
-    connect(ok, &QPushButton::clicked, this, &CSwInputDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CSwInputDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(MakeOkCancelRow(*this));
 }
 
 SwInput CSwInputDlg::Values() const {

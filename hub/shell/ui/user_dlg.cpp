@@ -11,6 +11,7 @@
 
 #include "core/prompter.h"
 #include "hub/shell/ui/hub_services.h"
+#include "hub/shell/ui/ok_cancel_row.h"
 
 namespace scx {
 namespace {
@@ -49,20 +50,9 @@ CUserDlg::CUserDlg(const IptUserInfo& info, QWidget* parent) : QDialog(parent) {
     kindRow->addWidget(assembled_);
     form->addRow("PC 종류", kindRow);
 
-    auto* ok = new QPushButton("확 인");
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("취 소");
-    cancel->setObjectName("cancel");
-    connect(ok, &QPushButton::clicked, this, &CUserDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CUserDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(MakeOkCancelRow(*this));
 }
 
 IptUserInfo CUserDlg::Values() const {

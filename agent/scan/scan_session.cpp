@@ -1,4 +1,4 @@
-#include "agent/scan/inspection.h"
+#include "agent/scan/scan_session.h"
 
 #include "agent/identify/pc_identity.h"
 #include "core/db/checklist_database.h"

@@ -11,7 +11,7 @@
 
 #include "agent/app/result_list.h"
 #include "agent/identify/pc_identity.h"
-#include "agent/scan/inspection.h"
+#include "agent/scan/scan_session.h"
 #include "agent/ui/agent_shell.h"
 #include "agent/ui/gdip_button.h"
 #include "agent/ui/package_choice.h"
