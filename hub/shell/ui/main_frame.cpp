@@ -58,6 +58,15 @@ CMainFrame::CMainFrame() : mdi_(new QMdiArea) {
 CChecklistDlg* CMainFrame::ChecklistDialog() const { return checklist_.data(); }
 
 CMainFrame::~CMainFrame() {
+    // The document windows go first, while the frame they report to is whole: QWidget's own
+    // destructor would close them only after this part of the frame is gone, and their
+    // activation and destruction signals would then call into freed members.
+    // Closed windows waiting for their deletion are no longer listed by the area: find them all.
+    disconnect(mdi_, nullptr, this, nullptr);
+    for (QMdiSubWindow* window : mdi_->findChildren<QMdiSubWindow*>()) {
+        disconnect(window, nullptr, this, nullptr);
+        delete window;
+    }
     if (checklist_) delete checklist_.data();
 }
 
