@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
 cmake --preset release > /dev/null
-cmake --build build/release -j "$(nproc)" --target scx scx-make-target
+cmake --build build/release -j "$(nproc)" --target scx scx-make-target scxagent scxhub
 scx=build/release/cli/scx
 make_target=build/release/tests/support/scx-make-target
 
