@@ -6,8 +6,10 @@
 # the sample database); drive C gets 20 more. For the disks C and then C,Z it prints the rows
 # found (scan with --no-exist, so a program met twice would give two rows) and the wall time
 # (best of three), for the scx of BUILD_DIR and, when given, side by side for the scx of
-# OTHER_BUILD_DIR (for example a build of main). As reference it prints how many *.exe a walk
-# that follows every link would meet on drive C (find -L) and how many lie on it (find).
+# OTHER_BUILD_DIR (for example a build of main). As reference it prints how many *.exe lie on
+# drive C (find) and how many a walk from drive C that follows every link meets on the file system
+# of "/" (find -L -xdev: through Videos -> $HOME -> .wine/dosdevices/z: -> / it reaches the whole
+# machine, and programs reached by two paths count twice).
 #
 #   bash bench/scan_wine_links.sh [BUILD_DIR] [OTHER_BUILD_DIR]     (default build/release)
 #
@@ -60,7 +62,7 @@ for link in "$prefix"/drive_c/users/*/*; do
   [ -L "$link" ] && echo "  ${link#"$prefix"/} -> $(readlink "$link")"
 done
 echo "drive C: $(find "$prefix/drive_c" -iname '*.exe' | wc -l) *.exe on it;" \
-  "a walk following every link meets $(timeout 600 find -L "$prefix/drive_c" -iname '*.exe' 2>/dev/null | wc -l)"
+  "a walk following every link meets $(find -L "$prefix/drive_c" -xdev -iname '*.exe' 2>/dev/null | wc -l)"
 
 # "ROWS SECONDS" of a scan of the disks $2 with the scx of build folder $1: rows of the last run,
 # best wall time of three.

@@ -5,6 +5,9 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <climits>
 
 namespace scx::target {
 namespace {
@@ -33,6 +36,56 @@ std::optional<std::string> RealPath(const std::string& hostPath) {
     return path;
 }
 
+std::optional<std::string> ReadLinkText(const std::string& linkPath) {
+    char text[PATH_MAX];
+    ssize_t n = readlink(linkPath.c_str(), text, sizeof text);
+    if (n <= 0 || n >= static_cast<ssize_t>(sizeof text)) return std::nullopt;
+    return std::string(text, static_cast<size_t>(n));
+}
+
+// The real path a symbolic link leads to, given the real path of the folder holding it. Only the
+// link's own text and what it leads through are resolved (one lstat a component), where realpath
+// would resolve the whole path again: a walk meets thousands of links (/usr/lib on Z:). None for
+// a dangling link or a loop of links.
+std::optional<std::string> ResolveLink(const std::string& realFolder, const std::string& linkPath) {
+    std::string path = realFolder == "/" ? std::string() : realFolder;  // "" stands for "/"
+    std::vector<std::string> pending;  // components still to walk, the next one last
+    auto push = [&](const std::string& text) {
+        if (!text.empty() && text[0] == '/') path.clear();
+        size_t end = text.size();
+        while (end > 0) {
+            size_t slash = text.rfind('/', end - 1);
+            size_t start = slash == std::string::npos ? 0 : slash + 1;
+            if (end > start) pending.push_back(text.substr(start, end - start));
+            if (slash == std::string::npos) break;
+            end = slash;
+        }
+    };
+    auto text = ReadLinkText(linkPath);
+    if (!text) return std::nullopt;
+    push(*text);
+    for (int hops = 1; !pending.empty();) {
+        std::string part = std::move(pending.back());
+        pending.pop_back();
+        if (part == ".") continue;
+        if (part == "..") {
+            path.resize(path.empty() ? 0 : path.rfind('/'));
+            continue;
+        }
+        std::string next = path + "/" + part;
+        struct stat st;
+        if (lstat(next.c_str(), &st) != 0) return std::nullopt;
+        if (!S_ISLNK(st.st_mode)) {
+            path = std::move(next);
+            continue;
+        }
+        text = ReadLinkText(next);
+        if (!text || ++hops > 40) return std::nullopt;
+        push(*text);
+    }
+    return path.empty() ? "/" : path;
+}
+
 }  // namespace
 
 std::optional<DriveBounds> DriveBounds::Of(const Drive& drive) {
@@ -53,13 +106,31 @@ bool DriveBounds::IsRootMount(std::uint64_t mount, bool byMountId) const {
 
 bool DriveBounds::Contains(const std::string& hostPath) const {
     auto real = RealPath(hostPath);
-    if (!real) return false;
-    bool inside = realRoot_ == "/" || *real == realRoot_ ||
-                  (real->size() > realRoot_.size() && real->compare(0, realRoot_.size(), realRoot_) == 0 &&
-                   (*real)[realRoot_.size()] == '/');
+    return real && ContainsReal(*real);
+}
+
+bool DriveBounds::ContainsReal(const std::string& real) const {
+    bool inside = realRoot_ == "/" || real == realRoot_ ||
+                  (real.size() > realRoot_.size() && real.compare(0, realRoot_.size(), realRoot_) == 0 &&
+                   real[realRoot_.size()] == '/');
     if (!inside) return false;
-    auto place = PlaceOf(*real);
+    auto place = PlaceOf(real);
     return place && IsRootMount(place->mount, place->byMountId);
+}
+
+bool WalkGuard::LinkInside(const std::string& hostPath) {
+    if (!bounds_) return false;
+    size_t slash = hostPath.rfind('/');
+    std::string folder = slash == 0 ? "/" : hostPath.substr(0, slash);
+    if (folder != linkFolder_) {
+        // The real path of the folder being listed, kept while its entries are asked about.
+        auto real = RealPath(folder);
+        if (!real) return false;
+        linkFolder_ = folder;
+        realLinkFolder_ = std::move(*real);
+    }
+    auto real = ResolveLink(realLinkFolder_, hostPath);
+    return real && bounds_->ContainsReal(*real);
 }
 
 const Drive* WalkGuard::BeginDrive(char letter) {
@@ -73,14 +144,14 @@ const Drive* WalkGuard::BeginDrive(char letter) {
     return drive;
 }
 
-std::optional<FileFacts> WalkGuard::EntryFacts(const std::string& hostPath, unsigned char type) const {
+std::optional<FileFacts> WalkGuard::EntryFacts(const std::string& hostPath, unsigned char type) {
     bool link = type == DT_LNK;
     if (type == DT_UNKNOWN) {
         struct stat st;
         if (lstat(hostPath.c_str(), &st) != 0) return std::nullopt;
         link = S_ISLNK(st.st_mode);
     }
-    if (link && (!bounds_ || !bounds_->Contains(hostPath))) return std::nullopt;
+    if (link && !LinkInside(hostPath)) return std::nullopt;
     return HostFileFacts(hostPath);
 }
 
@@ -91,7 +162,7 @@ bool WalkGuard::EnterFolder(const std::string& hostPath) {
     return entered_.insert(place->node).second;
 }
 
-std::vector<FileEntry> WalkGuard::List(const std::string& hostFolder, std::string_view pattern) const {
+std::vector<FileEntry> WalkGuard::List(const std::string& hostFolder, std::string_view pattern) {
     std::vector<FileEntry> entries;
     for (const HostEntry& entry : ReadHostFolder(hostFolder)) {
         if (!MatchesPattern(entry.name, pattern)) continue;

@@ -51,10 +51,12 @@ private:
     std::uint64_t mount_ = 0;
     bool byMountId_ = false;  // kernels before 5.8 give no mount id: compared by device then
     bool IsRootMount(std::uint64_t mount, bool byMountId) const;
+    bool ContainsReal(const std::string& realPath) const;
     friend class WalkGuard;
 };
 
-// The walk of one run (one scan, one file search) over the chosen drives, in order.
+// The walk of one run (one scan, one file search) over the chosen drives, in order; used by the
+// one thread that runs the walk.
 class WalkGuard {
 public:
     explicit WalkGuard(const Target& target) : target_(target) {}
@@ -66,7 +68,7 @@ public:
     // Facts of an entry of a folder being walked, from its host path and the type readdir gave
     // (DT_DIR, DT_LNK, DT_UNKNOWN ...). None when the entry cannot be read, or is a symbolic link
     // whose target is missing or lies outside the drive being walked.
-    std::optional<FileFacts> EntryFacts(const std::string& hostPath, unsigned char type) const;
+    std::optional<FileFacts> EntryFacts(const std::string& hostPath, unsigned char type);
 
     // Whether to enter a folder entry that EntryFacts accepted: it is on the file system of the
     // drive's root and was not entered before in this run. Records it as entered.
@@ -74,12 +76,15 @@ public:
 
     // The entries of a host folder being walked whose names fit the pattern, with their facts
     // (entries EntryFacts refuses are left out), in the file system's order.
-    std::vector<FileEntry> List(const std::string& hostFolder, std::string_view pattern) const;
+    std::vector<FileEntry> List(const std::string& hostFolder, std::string_view pattern);
 
 private:
+    bool LinkInside(const std::string& hostPath);
+
     const Target& target_;
     std::optional<DriveBounds> bounds_;
     std::set<std::pair<std::uint64_t, std::uint64_t>> entered_;  // (device, inode)
+    std::string linkFolder_, realLinkFolder_;  // the last folder a link was met in, and its real path
 };
 
 }  // namespace scx::target

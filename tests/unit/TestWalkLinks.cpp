@@ -36,7 +36,9 @@ protected:
         // A file outside every drive (named like a checklist program) and one inside drive C.
         test::WriteBytes(outside.File("secret.bin"), "MZ outside");
         fs::create_symlink(outside.File("secret.bin"), builder.DriveC() + "/Apps/big-name.exe");
-        fs::create_symlink("../Program Files/Acme/tool.exe", builder.DriveC() + "/Apps/x.exe");
+        fs::create_symlink("loop/Program Files/Acme/tool.exe", builder.DriveC() + "/Apps/x.exe");  // via a link
+        fs::create_symlink("cycle-b.exe", builder.DriveC() + "/Apps/cycle-a.exe");  // links that loop
+        fs::create_symlink("cycle-a.exe", builder.DriveC() + "/Apps/cycle-b.exe");
         // A program in the home folder, off drive C; Z: maps the home folder.
         fs::create_directories(home + "/Downloads");
         test::WriteBytes(home + "/Downloads/x.exe", "MZ downloaded");
