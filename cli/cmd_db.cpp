@@ -1,5 +1,6 @@
-// scx db build SRC_DIR OUT_DIR: the five checklist database files from their editable sources
-// (SRC_DIR/windowchecklist.tsv → OUT_DIR/windowchecklist.dat, and so on).
+// scx db build SRC_DIR [OUT_DIR]: the five checklist database files from their editable sources
+// (SRC_DIR/windowchecklist.tsv → OUT_DIR/windowchecklist.dat, and so on); OUT_DIR defaults to the
+// data folder, where the programs look for them.
 
 #include <iostream>
 
@@ -27,11 +28,11 @@ public:
         return "build the five checklist database files from their text sources";
     }
     std::string_view Usage() const override {
-        return "build SRC_DIR OUT_DIR\n"
-               "Reads SRC_DIR/{windowchecklist,fontchecklist,userchecklist,package,filter}.tsv "
-               "and\n"
-               "writes the .dat file of each into OUT_DIR; nothing is written unless all five "
-               "build.";
+        return "build SRC_DIR [OUT_DIR]\n"
+               "Reads SRC_DIR/{windowchecklist,fontchecklist,userchecklist,package,filter}.tsv and\n"
+               "writes the .dat file of each into OUT_DIR (default: the data folder); nothing is\n"
+               "written unless all five build. The sample's sources: data/sampledb/ of the source\n"
+               "tree, or share/scrutinex/sampledb/ of an installed package.";
     }
 
     int Execute(const std::vector<std::string>& argv) override {
@@ -39,9 +40,9 @@ public:
         if (!args.ok()) return UsageError(*this, args.error());
         const auto& pos = args.Positionals();
         if (pos.empty() || pos[0] != "build") return UsageError(*this, "expected build");
-        if (pos.size() != 3) return UsageError(*this, "expected build SRC_DIR OUT_DIR");
+        if (pos.size() != 2 && pos.size() != 3) return UsageError(*this, "expected build SRC_DIR [OUT_DIR]");
         std::string src = WithSlash(pos[1]);
-        std::string out = WithSlash(pos[2]);
+        std::string out = pos.size() == 3 ? WithSlash(pos[2]) : GetProgramFolder();
 
         std::vector<BuiltFile> built;
         for (CheckListFile which : kAllCheckListFiles) {

@@ -17,6 +17,7 @@ std::unique_ptr<Command> MakeAggregateCommand();
 std::unique_ptr<Command> MakeResultCommand();
 std::unique_ptr<Command> MakeAddIptCommand();
 std::unique_ptr<Command> MakeMergeCommand();
+std::unique_ptr<Command> MakeLicenceCommand();
 std::unique_ptr<Command> MakeReportCommand();
 std::unique_ptr<Command> MakeExportCommand();
 std::unique_ptr<Command> MakeScanCommand();
@@ -36,6 +37,7 @@ const std::vector<std::unique_ptr<Command>>& AllCommands() {
         list.push_back(MakeResultCommand());
         list.push_back(MakeAddIptCommand());
         list.push_back(MakeMergeCommand());
+        list.push_back(MakeLicenceCommand());
         list.push_back(MakeReportCommand());
         list.push_back(MakeExportCommand());
         list.push_back(MakeScanCommand());

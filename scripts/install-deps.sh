@@ -16,6 +16,8 @@ packages=(
   # files and a real Wine prefix (wineboot) for the inspection-target tests, strace for the
   # benchmark's count of bytes read
   libimage-exiftool-perl wine64 strace
+  # the Debian package: CPack's DEB generator finds the shared libraries with dpkg-shlibdeps and file
+  dpkg-dev file
 )
 
 missing=()

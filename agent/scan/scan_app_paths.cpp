@@ -6,6 +6,7 @@
 #include "core/text_util.h"
 #include "core/version/file_version.h"
 #include "platform/target/file_facts.h"
+#include "platform/target/walk_guard.h"
 
 namespace scx::scan {
 namespace {
@@ -48,7 +49,11 @@ void ScanEngine::RunAppPathStage() {
         std::string path = ExpandAppPath(target.Registry(), *text);
         if (path.rfind(windowsFolder_, 0) == 0 || path.rfind(profileFolder_, 0) == 0) continue;
         auto host = target.HostPath(path);
+        // The registry may name a file through a link that leads off its drive (a Wine profile
+        // folder into $HOME): such a file is no part of the target and is not read.
         if (!host) continue;
+        auto bounds = target::DriveBounds::Of(*target.FindDrive(path[0]));
+        if (!bounds || !bounds->Contains(*host)) continue;
         auto facts = target::HostFileFacts(*host);
         if (!facts || (facts->attributes & (target::kAttrSystem | target::kAttrTemporary))) continue;
 

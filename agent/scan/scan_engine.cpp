@@ -76,7 +76,7 @@ void ScanEngine::RunScan() {
     db_->user = GetUserCheckList();
     db_->package = GetPackageList();
     db_->filter = GetFilterList();
-    entered_.clear();
+    walk_ = std::make_unique<target::WalkGuard>(*settings_.target);
 
     if (Running()) Report(WM_SCAN_TOTAL, CountProgressUnits());
     if (Running() && !settings_.isFontOnly) AddWindowsRow();
@@ -90,6 +90,7 @@ void ScanEngine::RunScan() {
     else
         Report(WM_SCAN_CANCELLED);
     db_.reset();
+    walk_.reset();
     Report(WM_SCAN_END);
 }
 
@@ -97,12 +98,17 @@ int ScanEngine::CountProgressUnits() const {
     int units = 0;
     for (char letter : settings_.driveLetters) {
         if (letter == '\0') break;
+        // The units of the folders the walk will step through: links the walk does not follow
+        // are no folders of the drive.
+        target::WalkGuard guard(*settings_.target);
+        const target::Drive* drive = guard.BeginDrive(letter);
+        if (!drive) continue;
         std::string root = std::string(1, letter) + ":\\";
-        for (const auto& entry : target::ListFolder(*settings_.target, root, "*.*")) {
+        for (const auto& entry : guard.List(drive->hostRoot, "*.*")) {
             std::string path = root + entry.name;
             if (!IsFolderUnit(entry) || ContainsAfterFirst(path, ":\\Windows")) continue;
             ++units;
-            for (const auto& inner : target::ListFolder(*settings_.target, path, "*.*"))
+            for (const auto& inner : guard.List(target::HostChildPath(drive->hostRoot, entry.name), "*.*"))
                 if (IsFolderUnit(inner) && LowerCase(ExtensionOf(inner.name)) != ".app") ++units;
         }
     }

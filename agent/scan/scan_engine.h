@@ -8,10 +8,8 @@
 
 #include <atomic>
 #include <memory>
-#include <set>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include "agent/scan/scan_messages.h"
@@ -20,12 +18,11 @@
 #include "core/docs/file_ipt.h"
 #include "core/prompter.h"
 #include "platform/target/target.h"
+#include "platform/target/walk_guard.h"
 
 namespace scx::scan {
 
 inline constexpr size_t kMaxDriveLetters = 32;
-
-struct HostEntry;  // an entry of a host folder (scan_internal.h)
 
 struct ScanSettings {
     ScanObserver* observer = nullptr;   // none: no reports
@@ -64,10 +61,8 @@ private:
     void AddWindowsRow();
     void WalkDrive(char letter);
     void WalkFolder(const Folder& folder);
-    void ExamineFolderFiles(const Folder& folder, const std::vector<HostEntry>& entries);
+    void ExamineFolderFiles(const Folder& folder, const std::vector<target::HostEntry>& entries);
     int MatchCheckList(const std::string& hostPath, const std::string& lowerName) const;
-    bool EnterFolderOnce(const std::string& hostPath);
-    bool LinkStaysOnDrive(const std::string& hostPath) const;
     std::unique_ptr<reg::RegKey> AppPathsKey() const;
     void RunAppPathStage();
     void AddMatchedRow(const CTable& db, int row, std::string_view origin, const FoundFile& file,
@@ -84,10 +79,9 @@ private:
     std::string profileFolder_;
     std::string productName_;
     std::shared_ptr<Databases> db_;
-    // The walk's guard against cycles and links: folders entered (device, inode) and the real
-    // host root of the drive being walked.
-    std::set<std::pair<unsigned long, unsigned long>> entered_;
-    std::string driveRealRoot_;
+    // What the walk of this run may enter (links, other file systems, folders entered before);
+    // made and used on the scan thread only.
+    std::unique_ptr<target::WalkGuard> walk_;
 };
 
 // RunScan of an engine on its own std::thread. The destructor cancels and joins, so a window

@@ -24,12 +24,6 @@ struct ScanEngine::Folder {
     std::string hostPath;
 };
 
-// An entry of a host folder as readdir gives it.
-struct HostEntry {
-    std::string name;
-    unsigned char type;  // DT_DIR, DT_REG, DT_LNK, DT_UNKNOWN ...
-};
-
 // Whether `needle` occurs in `path` after its first character (the folder rules look past the
 // drive letter), ASCII letters compared without regard to case: Wine spells the Windows folder
 // "windows", and Windows itself does not tell the spellings apart.

@@ -4,17 +4,10 @@
 // pattern, folders by their directory type, so a normal scan costs little more than listing the
 // tree. Windows paths are carried beside host paths: nothing is resolved by name again.
 //
-// Safety on host trees: a Wine prefix links profile folders into $HOME and maps Z: to "/", so the
-// walk enters every folder at most once (device and inode), follows a symbolic link to a folder
-// only when it ends inside the drive being walked, and never enters the kernel's pseudo file
-// systems (/proc, /sys ...).
+// What the walk may enter on a host tree (links, other file systems, folders met before) is
+// decided by target::WalkGuard, the rule the file search shares (platform/target/walk_guard.h).
 
 #include <dirent.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <sys/vfs.h>
-
-#include <linux/magic.h>
 
 #include <algorithm>
 #include <optional>
@@ -33,26 +26,6 @@ using namespace target;
 
 constexpr size_t kMaxPathChars = 260;
 
-std::vector<HostEntry> ReadHostFolder(const std::string& hostPath) {
-    std::vector<HostEntry> entries;
-    DIR* dir = opendir(hostPath.empty() ? "/" : hostPath.c_str());
-    if (!dir) return entries;
-    while (dirent* entry = readdir(dir)) {
-        std::string_view name = entry->d_name;
-        if (name == "." || name == "..") continue;
-        entries.push_back(HostEntry{std::string(name), entry->d_type});
-    }
-    closedir(dir);
-    return entries;
-}
-
-std::string HostChild(const std::string& hostFolder, std::string_view name) {
-    std::string path = hostFolder;
-    if (path.empty() || path.back() != '/') path += '/';
-    path += name;
-    return path;
-}
-
 size_t CharCount(std::string_view text) {
     size_t n = 0;
     for (char c : text)
@@ -64,47 +37,15 @@ bool EndsWithExe(std::string_view name) {
     return name.size() >= 4 && IsSameText(name.substr(name.size() - 4), ".exe", true);
 }
 
-bool IsPseudoFileSystem(const std::string& hostPath) {
-    struct statfs fs;
-    if (statfs(hostPath.c_str(), &fs) != 0) return true;
-    switch (static_cast<unsigned long>(fs.f_type)) {
-        case PROC_SUPER_MAGIC: case SYSFS_MAGIC: case DEVPTS_SUPER_MAGIC: case CGROUP_SUPER_MAGIC:
-        case CGROUP2_SUPER_MAGIC: case DEBUGFS_MAGIC: case SECURITYFS_MAGIC: case TRACEFS_MAGIC:
-        case BPF_FS_MAGIC:
-            return true;
-        default:
-            return false;
-    }
-}
-
 }  // namespace
 
 void ScanEngine::WalkDrive(char letter) {
-    const Drive* drive = settings_.target->FindDrive(letter);
-    if (!drive) return;
-    char* real = realpath(drive->hostRoot.empty() ? "/" : drive->hostRoot.c_str(), nullptr);
-    driveRealRoot_ = real ? real : drive->hostRoot;
-    free(real);
-    WalkFolder(Folder{std::string(1, letter) + ":\\", drive->hostRoot});
-}
-
-bool ScanEngine::EnterFolderOnce(const std::string& hostPath) {
-    struct stat st;
-    if (stat(hostPath.empty() ? "/" : hostPath.c_str(), &st) != 0) return false;
-    return entered_.emplace(static_cast<unsigned long>(st.st_dev), static_cast<unsigned long>(st.st_ino)).second;
-}
-
-bool ScanEngine::LinkStaysOnDrive(const std::string& hostPath) const {
-    char* real = realpath(hostPath.c_str(), nullptr);
-    if (!real) return false;
-    std::string path = real;
-    free(real);
-    if (driveRealRoot_ == "/") return true;
-    return path == driveRealRoot_ || path.rfind(driveRealRoot_ + "/", 0) == 0;
+    // The drive's root is entered here, every other folder by the loop of its parent.
+    if (const Drive* drive = walk_->BeginDrive(letter))
+        WalkFolder(Folder{std::string(1, letter) + ":\\", drive->hostRoot});
 }
 
 void ScanEngine::WalkFolder(const Folder& folder) {
-    if (!EnterFolderOnce(folder.hostPath)) return;
     std::vector<HostEntry> entries = ReadHostFolder(folder.hostPath);
     if (entries.empty()) return;
     ExamineFolderFiles(folder, entries);
@@ -115,8 +56,8 @@ void ScanEngine::WalkFolder(const Folder& folder) {
         if (entry.type != DT_DIR && entry.type != DT_LNK && entry.type != DT_UNKNOWN) continue;
         std::string path = folder.windowsPath + entry.name;
         if (CharCount(path) > kMaxPathChars) continue;
-        std::string host = HostChild(folder.hostPath, entry.name);
-        auto facts = HostFileFacts(host);
+        std::string host = HostChildPath(folder.hostPath, entry.name);
+        auto facts = walk_->EntryFacts(host, entry.type);
         if (!facts) continue;
         if ((facts->attributes & (kAttrSystem | kAttrTemporary)) &&
             !ContainsAfterFirst(path, "\\windows\\fonts"))
@@ -131,8 +72,7 @@ void ScanEngine::WalkFolder(const Folder& folder) {
                    (ContainsAfterFirst(path, ":\\Windows\\") && !ContainsAfterFirst(path, ":\\Windows\\Fonts"))) {
             continue;
         }
-        if ((facts->attributes & kAttrReparsePoint) && !LinkStaysOnDrive(host)) continue;
-        if ((entry.type != DT_DIR || folder.windowsPath.size() <= 3) && IsPseudoFileSystem(host)) continue;
+        if (!walk_->EnterFolder(host)) continue;
         WalkFolder(Folder{path + "\\", host});
     }
 }
@@ -148,8 +88,8 @@ void ScanEngine::ExamineFolderFiles(const Folder& folder, const std::vector<Host
     for (const HostEntry& entry : entries) {
         if (!Running()) return;
         if (entry.type == DT_DIR || (!everyFile && !EndsWithExe(entry.name))) continue;
-        std::string host = HostChild(folder.hostPath, entry.name);
-        auto facts = HostFileFacts(host);
+        std::string host = HostChildPath(folder.hostPath, entry.name);
+        auto facts = walk_->EntryFacts(host, entry.type);
         if (!facts || (facts->attributes & (kAttrDirectory | kAttrSystem | kAttrTemporary | kAttrCompressed)))
             continue;
 

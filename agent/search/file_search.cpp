@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/target/file_facts.h"
+#include "platform/target/walk_guard.h"
 
 namespace scx {
 namespace {
@@ -13,47 +14,56 @@ bool Skipped(const FileEntry& entry) {
     return (entry.facts.attributes & (target::kAttrSystem | target::kAttrTemporary)) != 0;
 }
 bool IsFolder(const FileEntry& entry) { return (entry.facts.attributes & target::kAttrDirectory) != 0; }
-bool IsLink(const FileEntry& entry) { return (entry.facts.attributes & target::kAttrReparsePoint) != 0; }
 
 class Search {
 public:
     Search(const FileSearchRequest& request, const std::atomic<int>& searching, FileSearchObserver& observer)
-        : request_(request), searching_(searching), observer_(observer) {}
+        : request_(request), searching_(searching), observer_(observer), walk_(*request.target) {}
 
     bool Running() const { return searching_.load(std::memory_order_relaxed) == 1; }
 
-    int CountUnits(const std::string& root) const {
+    int CountUnits(char letter) const {
+        target::WalkGuard guard(*request_.target);
+        const target::Drive* drive = guard.BeginDrive(letter);
+        if (!drive) return 0;
         int units = 0;
-        for (const auto& entry : target::ListFolder(*request_.target, root, "*.*"))
+        for (const auto& entry : guard.List(drive->hostRoot, "*.*"))
             if (IsFolder(entry) && !Skipped(entry)) ++units;
         return units;
     }
 
-    // `folder` ends with a backslash.
-    void SearchFolder(const std::string& folder) {
-        for (const auto& entry : target::ListFolder(*request_.target, folder, request_.pattern)) {
+    void SearchDrive(char letter) {
+        if (const target::Drive* drive = walk_.BeginDrive(letter))
+            SearchFolder(std::string(1, letter) + ":\\", drive->hostRoot);
+    }
+
+private:
+    // `folder` is the Windows path, ending with a backslash; `host` the host folder it maps to.
+    void SearchFolder(const std::string& folder, const std::string& host) {
+        for (const auto& entry : walk_.List(host, request_.pattern)) {
             if (!Running()) return;
             if (IsFolder(entry) || Skipped(entry)) continue;
             observer_.OnFound({entry.name, FileSizeText(entry.facts.size), folder});
         }
         const bool atRoot = folder.size() == 3;  // "C:\"
-        for (const auto& entry : target::ListFolder(*request_.target, folder, "*.*")) {
+        for (const auto& entry : walk_.List(host, "*.*")) {
             if (!Running()) return;
             if (!IsFolder(entry) || Skipped(entry)) continue;
             if (atRoot) observer_.OnStep();
-            if (IsLink(entry)) continue;
-            SearchFolder(folder + entry.name + "\\");
+            std::string child = target::HostChildPath(host, entry.name);
+            if (!walk_.EnterFolder(child)) continue;
+            SearchFolder(folder + entry.name + "\\", child);
         }
     }
 
-private:
     const FileSearchRequest& request_;
     const std::atomic<int>& searching_;
     FileSearchObserver& observer_;
+    target::WalkGuard walk_;  // links, other file systems and folders met before
 };
 
-std::string RootOf(const std::string& disk) { return disk.substr(0, 3); }
-
+// The drive letter of a disk item text ("C:\ - 로컬디스크"); 0 when it names none.
+char LetterOf(const std::string& disk) { return disk.size() >= 2 && disk[1] == ':' ? disk[0] : '\0'; }
 }  // namespace
 
 std::string FileSizeText(std::uint64_t bytes) {
@@ -67,14 +77,14 @@ std::string FileSizeText(std::uint64_t bytes) {
 }
 
 void RunFileSearch(const FileSearchRequest& request, const std::atomic<int>& searching, FileSearchObserver& observer) {
-    Search search(request, searching, observer);
     if (request.target) {
+        Search search(request, searching, observer);
         int units = 0;
-        for (const auto& disk : request.disks) units += search.CountUnits(RootOf(disk));
+        for (const auto& disk : request.disks) units += search.CountUnits(LetterOf(disk));
         observer.OnTotal(units);
         for (const auto& disk : request.disks) {
             if (!search.Running()) break;
-            search.SearchFolder(RootOf(disk));
+            search.SearchDrive(LetterOf(disk));
         }
     }
     observer.OnDone();

@@ -39,8 +39,9 @@ struct FileSearchRequest {
 };
 
 // Runs the search while `searching` is 1; the folder listing follows the target's order. Files
-// and folders with the system or temporary attribute are skipped (hidden ones are found);
-// symbolic links to folders are not descended, so a link loop cannot trap the search.
+// and folders with the system or temporary attribute are skipped (hidden ones are found). Links,
+// other file systems and folders met before are handled as the scan handles them
+// (target::WalkGuard): a link is followed only inside its drive, each folder is searched once.
 void RunFileSearch(const FileSearchRequest& request, const std::atomic<int>& searching, FileSearchObserver& observer);
 
 // The search on its own std::thread. Stop clears the flag; the destructor stops and joins, so the

@@ -55,11 +55,20 @@ std::string ExecutableFolder() {
     return exe.substr(0, exe.rfind('/') + 1);
 }
 
+std::string InstalledShareFolder() {
+    std::string exeFolder = ExecutableFolder();
+    if (exeFolder.size() < 5 || exeFolder.compare(exeFolder.size() - 5, 5, "/bin/") != 0) return {};
+    std::string share = exeFolder.substr(0, exeFolder.size() - 4) + "share/scrutinex/";
+    return FolderExists(share) ? share : std::string();
+}
+
 std::string DataFolder() {
     const char* home = std::getenv("SCX_HOME");
     if (home && *home) return WithSlash(home);
     std::string exeFolder = ExecutableFolder();
-    if (access(exeFolder.c_str(), W_OK) == 0) return exeFolder;
+    // An installed program keeps nothing beside itself even where it could write there (run by
+    // root, or installed into a prefix the user owns): bin/ is for programs only.
+    if (InstalledShareFolder().empty() && access(exeFolder.c_str(), W_OK) == 0) return exeFolder;
     std::string xdg = XdgDataFolder();
     MakeFolders(xdg);
     return xdg;

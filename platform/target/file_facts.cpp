@@ -97,21 +97,36 @@ std::optional<FileFacts> HostFileFacts(const std::string& hostPath) {
     return facts;
 }
 
+std::vector<HostEntry> ReadHostFolder(const std::string& hostFolder) {
+    std::vector<HostEntry> entries;
+    DIR* dir = opendir(hostFolder.empty() ? "/" : hostFolder.c_str());
+    if (!dir) return entries;
+    while (dirent* entry = readdir(dir)) {
+        std::string_view name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        entries.push_back(HostEntry{std::string(name), entry->d_type});
+    }
+    closedir(dir);
+    return entries;
+}
+
+std::string HostChildPath(const std::string& hostFolder, std::string_view name) {
+    std::string path = hostFolder;
+    if (path.empty() || path.back() != '/') path += '/';
+    path += name;
+    return path;
+}
+
 std::vector<FileEntry> ListFolder(const Target& target, std::string_view windowsFolder,
                                   std::string_view pattern) {
     std::vector<FileEntry> entries;
     auto folder = target.HostPath(windowsFolder);
     if (!folder) return entries;
-    DIR* dir = opendir(folder->c_str());
-    if (!dir) return entries;
-    while (dirent* entry = readdir(dir)) {
-        std::string_view name = entry->d_name;
-        if (name == "." || name == ".." || !MatchesPattern(name, pattern)) continue;
-        auto facts = HostFileFacts(*folder + "/" + std::string(name));
-        if (!facts) continue;
-        entries.push_back(FileEntry{std::string(name), *facts});
+    for (const HostEntry& entry : ReadHostFolder(*folder)) {
+        if (!MatchesPattern(entry.name, pattern)) continue;
+        if (auto facts = HostFileFacts(HostChildPath(*folder, entry.name)))
+            entries.push_back(FileEntry{entry.name, *facts});
     }
-    closedir(dir);
     return entries;
 }
 

@@ -46,6 +46,19 @@ bool MatchesPattern(std::string_view name, std::string_view pattern);
 // link) is system, and a name beginning with "." is hidden.
 std::optional<FileFacts> HostFileFacts(const std::string& hostPath);
 
+// An entry of a host folder as readdir gives it.
+struct HostEntry {
+    std::string name;
+    unsigned char type;  // DT_DIR, DT_REG, DT_LNK, DT_UNKNOWN ...
+};
+
+// The entries of a host folder, "." and ".." left out, in the file system's order; empty when
+// the folder cannot be read.
+std::vector<HostEntry> ReadHostFolder(const std::string& hostFolder);
+
+// "folder/name" of a host folder and an entry name ("/" as the folder gives "/name").
+std::string HostChildPath(const std::string& hostFolder, std::string_view name);
+
 // The entries of a folder (a Windows path, with or without trailing backslash) whose names match
 // the pattern, in the order the file system returns them; "." and ".." are not listed. Empty when
 // the folder cannot be read.

@@ -7,13 +7,8 @@ scx=$1
 src=$2        # data/ of the repository
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export SCX_HOME="$work/home"
-mkdir -p "$SCX_HOME/CheckOut/IPT"
-"$scx" db build "$src/sampledb" "$SCX_HOME" > /dev/null
-for pc in pc1 pc2 pc3; do "$scx" encode "$src/samplepcs/$pc.txt" "$SCX_HOME/CheckOut/IPT/$pc.ipt"; done
-"$scx" aggregate --no -o "$work/all.tls" pc1.ipt pc2.ipt pc3.ipt > /dev/null 2>&1
-mkdir -p "$SCX_HOME/CheckOut/RST"
-"$scx" result -o "$SCX_HOME/CheckOut/RST/r.rst" "$work/all.tls" > /dev/null
+source "$(dirname "$0")/sample_result.sh"
+sample_result "$scx" "$src" "$work" "$work/home/CheckOut/RST/r.rst"
 fail() { echo "$1"; exit 1; }
 
 [ "$("$scx" report r.rst)" = "$SCX_HOME/CheckOut/RST/SW별 사용현황.html" ] || fail "SW report path"
