@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -476,6 +477,32 @@ private slots:
         CMainFrame again;  // the choice is kept
         QCOMPARE(again.ToolBarIds(), std::vector<int>({scx::ID_FILE_NEW, scx::ID_FILE_OPEN, scx::ID_FILE_SAVE,
                                                        scx::ID_VIEW_CHECKLIST, scx::ID_APP_ABOUT}));
+    }
+
+    void theAgentIsStartedOnlyFromWhereItStands() {
+        scx::test::HubHome env;
+        std::vector<QString> started;
+        scx::GetHubServices().startProgram = [&](const QString& program) {
+            started.push_back(program);
+            return false;
+        };
+        CMainFrame frame;
+        frame.UpdateCommands();
+        QVERIFY(!frame.Command(scx::ID_RUN_AGENT)->isEnabled());
+        frame.OnRunAgent();  // run anyway: the start reports the missing program
+        const QString fallback = QString::fromStdString(scx::platform::ExecutableFolder() + "scxagent");
+        QCOMPARE(started, std::vector<QString>({fallback}));
+        QCOMPARE(env.prompter.shown.back(), fallback.toStdString() + "\n실행할 수 없습니다.");
+
+        const std::string agent = env.home.File("scxagent");
+        scx::test::WriteBytes(agent, "#!/bin/sh\n");
+        frame.UpdateCommands();
+        QVERIFY(!frame.Command(scx::ID_RUN_AGENT)->isEnabled());  // not executable
+        QVERIFY(QFile::setPermissions(QString::fromStdString(agent), QFile::ReadOwner | QFile::ExeOwner));
+        frame.UpdateCommands();
+        QVERIFY(frame.Command(scx::ID_RUN_AGENT)->isEnabled());
+        frame.Command(scx::ID_RUN_AGENT)->trigger();
+        QCOMPARE(started.back(), QString::fromStdString(agent));
     }
 
     // The pictures of the README: the frame with a sample PC's result, the checklist dialog with

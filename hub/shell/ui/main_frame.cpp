@@ -430,8 +430,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 void CMainFrame::OnRunAgent() {
     std::string agent = FindAgentProgram();
-    // Run anyway from the program folder: a missing program is then reported by the start itself.
-    QString program = QString::fromStdString(agent.empty() ? GetProgramFolder() + kAgentProgramName : agent);
+    // Run anyway: a missing program is then reported by the start itself.
+    QString program = QString::fromStdString(agent.empty() ? FallbackAgentPath() : agent);
     if (!GetHubServices().startProgram(program))
         HubPrompter().ShowMessage(program.toStdString() + "\n실행할 수 없습니다.");
 }
