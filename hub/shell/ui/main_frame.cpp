@@ -16,8 +16,8 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
-#include <algorithm>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/dbupdate/checklist_database_files.h"
 #include "core/dbupdate/db_update.h"
