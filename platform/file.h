@@ -57,6 +57,11 @@ private:
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
 
+// True when a holder of this system keeps the file open with write access or denies others
+// write access (the holders a Windows move or delete of the file would run into). Holders that
+// only read and share everything leave no mark and are not seen.
+bool IsFileHeld(const std::string& path);
+
 // The whole content of a file, read without holding it; none (and the reason) when it cannot be
 // read.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error = nullptr);

@@ -8,6 +8,7 @@
 #include "core/folders.h"
 #include "core/prompter.h"
 #include "core/text_util.h"
+#include "platform/file.h"
 
 namespace scx {
 namespace {
@@ -56,8 +57,9 @@ int MovePaneFilesToTmp(FilePaneKind kind, const std::vector<std::string>& names,
     int moved = 0;
     for (const std::string& name : names) {
         const std::string source = from + name;
-        // Never replace a file already waiting in the TMP folder.
-        if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, (to + name).c_str(), RENAME_NOREPLACE) == 0) {
+        // A file a document or another program of this system holds is in use, as a move on
+        // Windows would find it; and a file already waiting in the TMP folder is never replaced.
+        if (!platform::IsFileHeld(source) && ::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, (to + name).c_str(), RENAME_NOREPLACE) == 0) {
             ++moved;
             continue;
         }

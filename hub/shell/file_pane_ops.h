@@ -22,7 +22,8 @@ std::vector<std::string> ListPaneFiles(FilePaneKind kind);
 std::string PathForOpening(std::string_view name);
 
 // Moves each named file from the kind's folder into its TMP folder under the same name. A move
-// that fails (nothing to move, or a file of that name already waiting) shows
+// that fails (nothing to move, the file held open by a document or another program of this
+// system, or a file of that name already waiting) shows
 // "삭제할 수 없습니다. 해당 파일을 사용중입니다.\n" and the source path, and the rest go on.
 // Returns the number of files moved.
 int MovePaneFilesToTmp(FilePaneKind kind, const std::vector<std::string>& names, Prompter& prompter);

@@ -200,6 +200,14 @@ bool LockedFile::Replace(std::string_view bytes, std::string* error) {
     return true;
 }
 
+bool IsFileHeld(const std::string& path) {
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool held = HeldByOthers(fd, kWriterByte) || HeldByOthers(fd, kDenyWriteByte);
+    close(fd);
+    return held;
+}
+
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error) {
     LockedFile file;
     if (!file.Open(path, Access::Read, Share::DenyNone, error)) return std::nullopt;

@@ -1,9 +1,11 @@
+#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 
 #include "hub/shell/page_setup.h"
 #include "hub/shell/ui/main_frame.h"
 #include "hub/shell/ui/scrutinex_app.h"
+#include "hub/shell/ui/ver_check_dlg.h"
 #include "hub_test_env.h"
 #include "platform/registry/user_registry.h"
 
@@ -55,6 +57,26 @@ private slots:
         QCOMPARE(PageSetup("header"), std::string());
         app.ExitInstance();
         for (const char* name : names) QCOMPARE(PageSetup(name), std::string("was ") + name);
+    }
+
+    void theStartUpPictureClosesByItselfOrAtAClickButNotByKeys() {
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(scx::CVerCheckDlg(nullptr, 50).exec(), int(QDialog::Accepted));  // closed by its timer
+        QVERIFY(clock.elapsed() < 10000);
+
+        scx::CVerCheckDlg picture(nullptr, 60000);
+        bool openAfterKeys = false;
+        scx::test::WhenModal([&](QWidget*) {
+            QTest::keyClick(&picture, Qt::Key_Escape);
+            QTest::keyClick(&picture, Qt::Key_Return);
+            openAfterKeys = picture.isVisible();
+            QTest::mouseClick(&picture, Qt::LeftButton, {}, QPoint(5, 5));
+        });
+        clock.restart();
+        QCOMPARE(picture.exec(), int(QDialog::Accepted));
+        QVERIFY(openAfterKeys);
+        QVERIFY(clock.elapsed() < 30000);  // the click, not the timer
     }
 };
 

@@ -4,6 +4,7 @@
 // the next modal window.
 
 #include <QApplication>
+#include <QThread>
 #include <QTimer>
 #include <cstdlib>
 #include <functional>
@@ -42,13 +43,40 @@ private:
     HubServices saved_;
 };
 
-// Runs `act` on the next modal window once it is shown.
+// Modal windows shown now; each runs its own event loop once it is up.
+inline int ShownModalCount() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->isModal()) ++count;
+    return count;
+}
+
+// Runs `act` on the next modal window once its event loop runs. A timer may fire while the window
+// is being shown, before exec() has started its loop: an answer given then (accept, reject) would
+// end no loop, and exec() would wait for ever. So the answer waits until the loops nest as deep
+// as the modal windows shown.
 inline void WhenModal(std::function<void(QWidget*)> act) {
     QTimer::singleShot(0, qApp, [act] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) return WhenModal(act);  // not shown yet
+        if (!modal || QThread::currentThread()->loopLevel() < ShownModalCount()) return WhenModal(act);
         act(modal);
     });
+}
+
+// A #SWLIST row text of GUBUN `gubun` for the program (the other columns plain values).
+inline std::string SwRowText(const std::string& gubun, const std::string& company, const std::string& program) {
+    return gubun + "\t0\t-\t-\t-\t-\ta.exe\t" + company + "\t" + program + "\t1000\tC:\\A\\\t-\t-\t0\t-\t-\t-\t-\t-";
+}
+
+// An .ipt file in CheckOut/IPT with the user 총무팀 / 사용자1 and the given #SWLIST rows; its path.
+inline std::string WriteIptRows(const std::string& name, const std::vector<std::string>& rows) {
+    EnsureCheckOutFolders(false);
+    CFileIPT file;
+    InitNewIpt(file, {"총무팀", "PC-01", "사용자1", 0});
+    for (const std::string& row : rows) file.SwList().AddRowText(row, "\t");
+    std::string path = GetCheckOutFolder("IPT") + name;
+    file.SaveAs(path, true);
+    return path;
 }
 
 // An .ipt file in CheckOut/IPT with the user 총무팀 / 사용자1 and one typed-in program per name

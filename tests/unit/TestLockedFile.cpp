@@ -42,6 +42,31 @@ TEST(LockedFile, ShareModes) {
     EXPECT_TRUE(after.Open(path, Access::ReadWrite, Share::DenyWrite));
 }
 
+// Whether a file is held in a way a move of it would run into: writers and write-deniers are seen
+// (also within this process), plain readers and closed files are not.
+TEST(LockedFile, IsFileHeldSeesWritersAndDeniers) {
+    test::TempHome home;
+    std::string path = home.File("f");
+    test::WriteBytes(path, "data");
+    struct Case {
+        Access access;
+        Share share;
+        bool held;
+    } cases[] = {
+        {Access::Read, Share::DenyNone, false},
+        {Access::Read, Share::DenyWrite, true},
+        {Access::ReadWrite, Share::DenyNone, true},
+    };
+    for (const auto& c : cases) {
+        LockedFile holder;
+        ASSERT_TRUE(holder.Open(path, c.access, c.share));
+        EXPECT_EQ(platform::IsFileHeld(path), c.held) << static_cast<int>(c.access) << static_cast<int>(c.share);
+        holder.Close();
+        EXPECT_FALSE(platform::IsFileHeld(path));
+    }
+    EXPECT_FALSE(platform::IsFileHeld(home.File("missing")));
+}
+
 TEST(LockedFile, ReplaceKeepsHoldingAndAtomicWriteRespectsHolders) {
     test::TempHome home;
     std::string path = home.File("f");

@@ -15,7 +15,9 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/dbupdate/checklist_database_files.h"
 #include "core/dbupdate/db_update.h"
@@ -31,8 +33,10 @@
 #include "hub/shell/ui/ipt_doc.h"
 #include "hub/shell/ui/ipt_frame.h"
 #include "hub/shell/ui/ipt_view.h"
+#include "hub/shell/ui/key_state_indicators.h"
 #include "hub/shell/ui/look_style.h"
 #include "hub/shell/ui/setting_dlg.h"
+#include "hub/shell/ui/toolbar_customize_dlg.h"
 
 namespace scx {
 
@@ -47,6 +51,7 @@ CMainFrame::CMainFrame() : mdi_(new QMdiArea) {
     BuildToolBar();
     BuildPanes();
     statusBar()->showMessage("준비");
+    new CKeyStateIndicators(*statusBar());
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { UpdateMenuState(); });
     look_ = ReadApplicationLook(ID_LOOK_DEFAULT);
     for (QAction* action : commands_)
@@ -58,6 +63,15 @@ CMainFrame::CMainFrame() : mdi_(new QMdiArea) {
 CChecklistDlg* CMainFrame::ChecklistDialog() const { return checklist_.data(); }
 
 CMainFrame::~CMainFrame() {
+    // The document windows go first, while the frame they report to is whole: QWidget's own
+    // destructor would close them only after this part of the frame is gone, and their
+    // activation and destruction signals would then call into freed members.
+    // Closed windows waiting for their deletion are no longer listed by the area: find them all.
+    disconnect(mdi_, nullptr, this, nullptr);
+    for (QMdiSubWindow* window : mdi_->findChildren<QMdiSubWindow*>()) {
+        disconnect(window, nullptr, this, nullptr);
+        delete window;
+    }
     if (checklist_) delete checklist_.data();
 }
 
@@ -153,19 +167,91 @@ void CMainFrame::BuildMenus() {
     connect(commands_[ID_ABOUT_SCRUTINEX], &QAction::triggered, this, [this] { CAboutScrutinexDlg(this).exec(); });
 }
 
+namespace {
+
+// The commands the toolbar may show, in toolbar order, each group after a separator; and the ones
+// it shows until the examiner chooses others.
+const std::vector<std::vector<int>> kToolbarGroups = {
+    {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_CLOSE, ID_CLOSE_ALL},
+    {ID_FILE_PRINT, ID_FILE_PRINT_SETUP},
+    {ID_VIEW_CHECKLIST, ID_DB_UPDATE, ID_RUN_AGENT, ID_SETTINGS},
+    {ID_APP_ABOUT, ID_ABOUT_SCRUTINEX},
+};
+const std::vector<int> kToolbarDefaults = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_PRINT, ID_APP_ABOUT};
+
+std::vector<int> ToolbarCandidates() {
+    std::vector<int> ids;
+    for (const auto& group : kToolbarGroups) ids.insert(ids.end(), group.begin(), group.end());
+    return ids;
+}
+
+}  // namespace
+
 void CMainFrame::BuildToolBar() {
-    QToolBar* bar = addToolBar("표준");
-    bar->setObjectName("표준");
+    toolBar_ = addToolBar("표준");
+    toolBar_->setObjectName("표준");
     QStyle* s = style();
-    commands_[ID_FILE_NEW]->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-    commands_[ID_FILE_OPEN]->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-    commands_[ID_FILE_SAVE]->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    commands_[ID_FILE_PRINT]->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
-    commands_[ID_APP_ABOUT]->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
-    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE}) bar->addAction(commands_[id]);
-    bar->addSeparator();
-    bar->addAction(commands_[ID_FILE_PRINT]);
-    bar->addAction(commands_[ID_APP_ABOUT]);
+    const std::pair<int, QStyle::StandardPixmap> icons[] = {
+        {ID_FILE_NEW, QStyle::SP_FileIcon},
+        {ID_FILE_OPEN, QStyle::SP_DialogOpenButton},
+        {ID_FILE_SAVE, QStyle::SP_DialogSaveButton},
+        {ID_FILE_CLOSE, QStyle::SP_DialogCloseButton},
+        {ID_FILE_PRINT, QStyle::SP_FileDialogDetailedView},
+        {ID_VIEW_CHECKLIST, QStyle::SP_FileDialogContentsView},
+        {ID_DB_UPDATE, QStyle::SP_BrowserReload},
+        {ID_RUN_AGENT, QStyle::SP_MediaPlay},
+        {ID_APP_ABOUT, QStyle::SP_MessageBoxInformation},
+    };
+    for (const auto& [id, pixmap] : icons) commands_[id]->setIcon(s->standardIcon(pixmap));
+    for (int id : ToolbarCandidates()) commands_[id]->setData(id);
+    customize_ = new QAction("사용자 지정...", this);
+    customize_->setObjectName("customizeToolbar");
+    connect(customize_, &QAction::triggered, this, &CMainFrame::OnCustomizeToolbar);
+    FillToolBar(ReadToolbarButtons(ToolbarCandidates(), kToolbarDefaults));
+}
+
+void CMainFrame::FillToolBar(const std::vector<int>& ids) {
+    toolBarIds_ = ids;
+    toolBar_->clear();
+    bool groupStarted = false;
+    for (const auto& group : kToolbarGroups) {
+        bool separated = false;
+        for (int id : group) {
+            if (std::find(ids.begin(), ids.end(), id) == ids.end()) continue;
+            if (groupStarted && !separated) toolBar_->addSeparator();
+            separated = true;
+            toolBar_->addAction(commands_[id]);
+        }
+        groupStarted = groupStarted || separated;
+    }
+    // The customise entry at the toolbar's end, as a drop-down.
+    auto* more = new QToolButton(toolBar_);
+    more->setObjectName("toolbarOptions");
+    more->setArrowType(Qt::DownArrow);
+    more->setPopupMode(QToolButton::InstantPopup);
+    more->setAutoRaise(true);
+    auto* menu = new QMenu(more);
+    menu->addAction(customize_);
+    more->setMenu(menu);
+    toolBar_->addWidget(more);
+}
+
+void CMainFrame::OnCustomizeToolbar() {
+    QList<QAction*> candidates;
+    for (int id : ToolbarCandidates()) candidates << commands_[id];
+    CToolbarCustomizeDlg dialog(candidates, toolBarIds_, kToolbarDefaults, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    FillToolBar(dialog.Chosen());
+    WriteToolbarButtons(toolBarIds_);
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+    // The right-click menu of the toolbar and the panes: which of them show, and 사용자 지정....
+    QMenu* menu = QMainWindow::createPopupMenu();
+    if (!menu) menu = new QMenu(this);
+    menu->addSeparator();
+    menu->addAction(customize_);
+    return menu;
 }
 
 void CMainFrame::BuildPanes() {
@@ -344,8 +430,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 void CMainFrame::OnRunAgent() {
     std::string agent = FindAgentProgram();
-    // Run anyway from the program folder: a missing program is then reported by the start itself.
-    QString program = QString::fromStdString(agent.empty() ? GetProgramFolder() + kAgentProgramName : agent);
+    // Run anyway: a missing program is then reported by the start itself.
+    QString program = QString::fromStdString(agent.empty() ? FallbackAgentPath() : agent);
     if (!GetHubServices().startProgram(program))
         HubPrompter().ShowMessage(program.toStdString() + "\n실행할 수 없습니다.");
 }

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
+#include <vector>
 
 #include "hub/shell/document_types.h"
 
@@ -14,6 +15,7 @@ class QDockWidget;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QToolBar;
 
 namespace scx {
 
@@ -67,6 +69,9 @@ public:
     void OnRunAgent();
     void OnSettings();
     void OnDbUpdate();
+    void OnCustomizeToolbar();  // 사용자 지정...
+    // The command ids the toolbar "표준" shows.
+    const std::vector<int>& ToolBarIds() const { return toolBarIds_; }
     void SetLook(int id);
     int Look() const { return look_; }
     // Runs the enabling rules of every command (the menus run them when they open).
@@ -74,6 +79,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    QMenu* createPopupMenu() override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -81,6 +87,7 @@ private:
     QAction* AddCommand(QMenu* menu, int id, const QString& caption, void (CMainFrame::*slot)());
     void BuildMenus();
     void BuildToolBar();
+    void FillToolBar(const std::vector<int>& ids);
     void BuildPanes();
     void UpdateMenuState();
     QMdiSubWindow* AddDocumentWindow(QMdiSubWindow* window);
@@ -93,6 +100,9 @@ private:
     QDockWidget* rstDock_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QAction* customize_ = nullptr;
+    std::vector<int> toolBarIds_;
     QMap<int, QAction*> commands_;
     QPointer<CChecklistDlg> checklist_;
     int look_ = ID_LOOK_DEFAULT;
