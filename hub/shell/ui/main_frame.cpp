@@ -29,6 +29,7 @@
 #include "hub/shell/ui/about_scrutinex_dlg.h"
 #include "hub/shell/ui/checklist_dlg.h"
 #include "hub/shell/ui/file_view.h"
+#include "hub/shell/ui/hub_icon.h"
 #include "hub/shell/ui/hub_services.h"
 #include "hub/shell/ui/ipt_doc.h"
 #include "hub/shell/ui/ipt_frame.h"
@@ -43,6 +44,7 @@ namespace scx {
 CMainFrame::CMainFrame() : mdi_(new QMdiArea) {
     setObjectName("CMainFrame");
     setWindowTitle(kFrameTitle);
+    setWindowIcon(WorkstationIcon());
     mdi_->setObjectName("mdiArea");
     mdi_->setViewMode(QMdiArea::SubWindowView);
     setCentralWidget(mdi_);
@@ -376,6 +378,7 @@ void CMainFrame::NewIptDocument() {
 
 QMdiSubWindow* CMainFrame::AddDocumentWindow(QMdiSubWindow* window) {
     const bool first = mdi_->activeSubWindow() == nullptr;
+    window->setWindowIcon(windowIcon());
     mdi_->addSubWindow(window);
     connect(window, &QObject::destroyed, this, [this] { UpdateMenuState(); });
     if (auto* frame = qobject_cast<CIptFrame*>(window))
