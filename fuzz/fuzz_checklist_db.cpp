@@ -1,9 +1,7 @@
 // Feeds arbitrary bytes to the loaders of the checklist database files and of the inspection result
 // (.ipt), then exercises every lookup on what loaded.
 
-#include <unistd.h>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "core/codec.h"
@@ -12,13 +10,11 @@
 #include "core/db/file_package.h"
 #include "core/db/file_user_checklist.h"
 #include "core/docs/file_ipt.h"
+#include "fuzz/fuzz_file.h"
 
 namespace {
 
-std::string TempPath() {
-    static std::string path = "/tmp/scx-fuzz-checklist-" + std::to_string(getpid());
-    return path;
-}
+const scx::fuzz::FuzzFile kFile("checklist");
 
 // A few values taken from the loaded rows, so lookups also hit.
 template <typename Fn>
@@ -44,11 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t choice = data[0];
     std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     if (choice & 0x80) scx::ScrambleBytes(bytes);
-    FILE* f = std::fopen(TempPath().c_str(), "wb");
-    if (!f) return 0;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-    const std::string path = TempPath();
+    if (!kFile.Write(bytes)) return 0;
+    const std::string path = kFile.Path();
     switch (choice % 5) {
         case 0: {
             scx::CFileCheckList list;

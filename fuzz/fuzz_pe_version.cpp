@@ -2,27 +2,15 @@
 // section table, resource tree, version block) and as a version block on its own.
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
-#include <unistd.h>
 
 #include "core/version/file_version.h"
 #include "core/version/version_block.h"
+#include "fuzz/fuzz_file.h"
 
 namespace {
 
-// A memory-backed folder keeps the fuzzer fast: it writes one file per input. The file goes when
-// the fuzzer ends.
-struct TempFile {
-    std::string path = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
-                       "/scx-fuzz-pe-" + std::to_string(getpid());
-    ~TempFile() { unlink(path.c_str()); }
-};
-
-const std::string& TempPath() {
-    static TempFile file;
-    return file.path;
-}
+const scx::fuzz::FuzzFile kFile("pe");
 
 const char* const kKeys[] = {"CompanyName", "ProductName", "ProductVersion", "OriginalFilename"};
 
@@ -30,12 +18,9 @@ const char* const kKeys[] = {"CompanyName", "ProductName", "ProductVersion", "Or
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    FILE* f = std::fopen(TempPath().c_str(), "wb");
-    if (!f) return 0;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
+    if (!kFile.Write(bytes)) return 0;
     scx::CFileVersion version;
-    version.Open(TempPath());
+    version.Open(kFile.Path());
     for (const char* key : kKeys) (void)version.GetString(key);
 
     (void)scx::QueryFixedInfo(bytes);

@@ -3,22 +3,18 @@
 // a merge of the result into itself, and a result made from the total list.
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
-#include <unistd.h>
 
 #include "core/codec.h"
 #include "core/docs/file_rst.h"
 #include "core/docs/file_tls.h"
 #include "core/docs/table_order.h"
+#include "fuzz/fuzz_file.h"
 #include "hub/result/result_creation.h"
 
 namespace {
 
-std::string TempPath() {
-    static std::string path = "/tmp/scx-fuzz-totals-" + std::to_string(getpid());
-    return path;
-}
+const scx::fuzz::FuzzFile kFile("totals");
 
 void LookUpSomeRows(const scx::CSoftwareTable& software) {
     for (int i = 0; i < software.GetRowCount() && i < 8; ++i)
@@ -35,14 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t choice = data[0];
     std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     if (choice & 0x80) scx::ScrambleBytes(bytes);
-    FILE* f = std::fopen(TempPath().c_str(), "wb");
-    if (!f) return 0;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
+    if (!kFile.Write(bytes)) return 0;
 
     if (choice & 1) {
         scx::CFileTLS total;
-        if (!total.Load(TempPath(), true)) return 0;
+        if (!total.Load(kFile.Path(), true)) return 0;
         LookUpSomeRows(total.SwList());
         scx::SortSoftwareRows(total, "GUBUN", true, "COMPANY");
         scx::CFileRST result;
@@ -52,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     scx::CFileRST result;
-    if (!result.Load(TempPath(), true)) return 0;
+    if (!result.Load(kFile.Path(), true)) return 0;
     LookUpSomeRows(result.SwList());
     if (result.UserInfo().GetRowCount() < 200 && result.PcHistory().GetRowCount() < 2000)
         scx::CFileRST::MergeInto(result, result);
